@@ -1,0 +1,179 @@
+#include "assets/ObxImage.h"
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Reads a whole file into memory; used when the file cannot be opened for
+// update (a read-only install) so that its signature can be mended in memory.
+std::vector<std::uint8_t> readWholeFile(const char* path) {
+    std::vector<std::uint8_t> bytes;
+    FILE* f = std::fopen(path, "rb");
+    if (!f) {
+        return bytes;
+    }
+    std::uint8_t buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    std::fclose(f);
+    return bytes;
+}
+
+SDL_Surface* loadBmpFromMemory(std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < 2) {
+        return nullptr;
+    }
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    SDL_RWops* rw = SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size()));
+    return rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+}
+
+Uint32 readPixel(const SDL_Surface* s, int x, int y) {
+    const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    const int bpp = s->format->BytesPerPixel;
+    const Uint8* p = row + x * bpp;
+    switch (bpp) {
+        case 1:
+            return *p;
+        case 2: {
+            Uint16 v;
+            std::memcpy(&v, p, 2);
+            return v;
+        }
+        case 3:
+            return SDL_BYTEORDER == SDL_LIL_ENDIAN ? p[0] | p[1] << 8 | p[2] << 16
+                                                   : p[2] | p[1] << 8 | p[0] << 16;
+        default: {
+            Uint32 v;
+            std::memcpy(&v, p, 4);
+            return v;
+        }
+    }
+}
+
+}  // namespace
+
+int writeObxHeader(const char* path, const char* bytes, int count) {
+    FILE* f = std::fopen(path, "r+b");
+    if (!f) {
+        std::printf("null\n");
+        std::fflush(stdout);
+        return -1;
+    }
+    std::fwrite(bytes, 1, static_cast<size_t>(count), f);
+    std::fclose(f);
+    return 0;
+}
+
+int disguiseObxHeader(const char* path, int count) {
+    char zeros[16];
+    std::memset(zeros, '0', sizeof zeros);
+    return writeObxHeader(path, zeros, count < 16 ? count : 16);
+}
+
+ObxImage::~ObxImage() { release(); }
+
+ObxImage::ObxImage(ObxImage&& other) noexcept { *this = std::move(other); }
+
+ObxImage& ObxImage::operator=(ObxImage&& other) noexcept {
+    if (this != &other) {
+        release();
+        surface_ = std::exchange(other.surface_, nullptr);
+        width_ = std::exchange(other.width_, 0);
+        height_ = std::exchange(other.height_, 0);
+        solid_ = std::move(other.solid_);
+    }
+    return *this;
+}
+
+void ObxImage::release() {
+    if (surface_) {
+        SDL_FreeSurface(surface_);
+    }
+    surface_ = nullptr;
+    width_ = height_ = 0;
+    solid_.clear();
+}
+
+int ObxImage::load(const char* path, SDL_Surface* screen) {
+    release();
+    const bool writable = writeObxHeader(path, "BM6", 3) == 0;
+    SDL_Surface* loaded = nullptr;
+    if (writable) {
+        SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+        loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+    } else {
+        std::vector<std::uint8_t> bytes = readWholeFile(path);
+        loaded = loadBmpFromMemory(bytes);
+    }
+    if (loaded && screen && screen->format) {
+        const Uint32 key = SDL_MapRGB(screen->format, 255, 0, 0);
+        surface_ = SDL_DisplayFormat(loaded);
+        if (surface_) {
+            SDL_SetColorKey(surface_, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+            width_ = surface_->w;
+            height_ = surface_->h;
+            takeMask(loaded);
+        }
+    }
+    if (loaded) {
+        SDL_FreeSurface(loaded);
+    }
+    disguiseObxHeader(path, 4);
+    return present() ? 0 : -1;
+}
+
+void ObxImage::takeMask(SDL_Surface* source) {
+    solid_.assign((static_cast<size_t>(width_) * height_ + 7) / 8, 0);
+    SDL_LockSurface(source);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            Uint8 r, g, b;
+            SDL_GetRGB(readPixel(source, x, y), source->format, &r, &g, &b);
+            if (r != 255 || g != 0 || b != 0) {
+                const size_t bit = static_cast<size_t>(y) * width_ + x;
+                solid_[bit >> 3] |= static_cast<std::uint8_t>(1u << (bit & 7));
+            }
+        }
+    }
+    SDL_UnlockSurface(source);
+}
+
+void ObxImage::draw(SDL_Surface* target, int x, int y) const {
+    if (!surface_ || !target) {
+        return;
+    }
+    SDL_Rect where;
+    where.x = static_cast<Sint16>(x);
+    where.y = static_cast<Sint16>(y);
+    where.w = 0;
+    where.h = 0;
+    // SDL's rectangles are 16-bit: a position far off screen would wrap round.
+    if (x < -32768 || x > 32767 || y < -32768 || y > 32767) {
+        return;
+    }
+    SDL_UpperBlit(surface_, nullptr, target, &where);
+}
+
+void ObxImage::setAlpha(int alpha) const {
+    if (surface_) {
+        SDL_SetAlpha(surface_, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+    }
+}
+
+int ObxImage::isSolidPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) {
+        return 0;
+    }
+    const size_t bit = static_cast<size_t>(y) * width_ + x;
+    return (solid_[bit >> 3] >> (bit & 7)) & 1;
+}
+
+int loadObxImage(ObxImage& image, const char* path, SDL_Surface* screen) {
+    return image.load(path, screen);
+}

@@ -1,0 +1,107 @@
+#include "assets/ObxImage.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/HeadlessScreen.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+
+namespace {
+
+class ObxImageTest : public ::testing::Test {
+protected:
+    HeadlessScreen screen;
+    TempFolder folder;
+};
+
+TEST_F(ObxImageTest, DisguisedAndPlainFilesLoadAndEndDisguised) {
+    const std::string disguised = folder.file("a.obx");
+    const std::string plain = folder.file("b.obx");
+    ASSERT_TRUE(TestPicture(7, 5).write(disguised, true));
+    ASSERT_TRUE(TestPicture(9, 4).write(plain, false));
+
+    ObxImage a, b;
+    EXPECT_EQ(0, a.load(disguised.c_str(), screen.surface()));
+    EXPECT_EQ(0, b.load(plain.c_str(), screen.surface()));
+    EXPECT_EQ(7, a.width());
+    EXPECT_EQ(5, a.height());
+    EXPECT_EQ(9, b.width());
+    EXPECT_EQ("0000", readFileStart(disguised, 4));
+    EXPECT_EQ("0000", readFileStart(plain, 4));
+}
+
+TEST_F(ObxImageTest, OnlyExactPureRedIsTransparentWhenBlitted) {
+    TestPicture pic(4, 1, kTransparent);
+    pic.set(1, 0, TestRgb{254, 0, 0});
+    pic.set(2, 0, TestRgb{255, 1, 0});
+    pic.set(3, 0, TestRgb{255, 0, 1});
+    const std::string path = folder.file("red.obx");
+    ASSERT_TRUE(pic.write(path));
+    ObxImage image;
+    ASSERT_EQ(0, image.load(path.c_str(), screen.surface()));
+
+    screen.fill(0, 0, 200);
+    image.draw(screen.surface(), 10, 10);
+    Uint8 r, g, b;
+    screen.rgbAt(10, 10, r, g, b);
+    EXPECT_EQ(200, b) << "pure red must not be drawn";
+    screen.rgbAt(11, 10, r, g, b);
+    EXPECT_EQ(254, r);
+    EXPECT_EQ(0, b);
+    EXPECT_EQ(0, image.isSolidPixel(0, 0));
+    EXPECT_EQ(1, image.isSolidPixel(1, 0));
+    EXPECT_EQ(1, image.isSolidPixel(2, 0));
+    EXPECT_EQ(1, image.isSolidPixel(3, 0));
+}
+
+TEST_F(ObxImageTest, SameFileTwiceGivesTwoSurfaces) {
+    const std::string path = folder.file("twice.obx");
+    ASSERT_TRUE(TestPicture(3, 3).write(path));
+    ObxImage first, second;
+    first.load(path.c_str(), screen.surface());
+    second.load(path.c_str(), screen.surface());
+    ASSERT_TRUE(first.present());
+    ASSERT_TRUE(second.present());
+    EXPECT_NE(first.surface(), second.surface());
+    EXPECT_EQ("0000", readFileStart(path, 4));
+}
+
+TEST_F(ObxImageTest, MissingFilePrintsNullTwiceAndIsAbsent) {
+    ObxImage image;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(-1, image.load(folder.file("none.obx").c_str(), screen.surface()));
+    EXPECT_EQ("null\nnull\n", testing::internal::GetCapturedStdout());
+    EXPECT_FALSE(image.present());
+    EXPECT_EQ(0, image.width());
+    EXPECT_EQ(0, image.isSolidPixel(0, 0));
+    image.draw(screen.surface(), 0, 0);  // drawing an absent picture is a no-op
+}
+
+TEST_F(ObxImageTest, ReadOnlyFileStillLoads) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root can write a read-only file";
+    }
+    const std::string path = folder.file("ro.obx");
+    ASSERT_TRUE(TestPicture(6, 2).write(path));
+    chmod(path.c_str(), 0444);
+    ObxImage image;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(0, image.load(path.c_str(), screen.surface()));
+    EXPECT_EQ("null\nnull\n", testing::internal::GetCapturedStdout());
+    EXPECT_EQ(6, image.width());
+    EXPECT_EQ("0000", readFileStart(path, 4));
+}
+
+TEST_F(ObxImageTest, NotABitmapIsAbsent) {
+    const std::string path = folder.file("junk.obx");
+    FILE* f = fopen(path.c_str(), "wb");
+    fputs("0000 this is not a picture", f);
+    fclose(f);
+    ObxImage image;
+    EXPECT_EQ(-1, image.load(path.c_str(), screen.surface()));
+    EXPECT_EQ(0, image.width());
+}
+
+}  // namespace

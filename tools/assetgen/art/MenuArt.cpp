@@ -1,0 +1,9 @@
+#include "assetgen/AssetModules.h"
+
+namespace {
+
+void makeMenuArt(AssetWriter&) {}
+
+}  // namespace
+
+const AssetModule kMenuArt = {"menu", 0, &makeMenuArt};
