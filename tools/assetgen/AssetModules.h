@@ -13,6 +13,7 @@ extern const AssetModule kCourse4Art;
 extern const AssetModule kMenuArt;
 extern const AssetModule kHighscoreArt;
 extern const AssetModule kStoryArt;
+extern const AssetModule kIconArt;
 
 extern const AssetModule kMusic;
 extern const AssetModule kEffects;

@@ -34,6 +34,13 @@ void AssetWriter::bmp(const Canvas& canvas, const std::string& relativePath) {
     written(relativePath);
 }
 
+void AssetWriter::png(const Canvas& canvas, const std::string& relativePath) {
+    if (canvas.writePng(prepare(relativePath)) != 0) {
+        ++failures_;
+    }
+    written(relativePath);
+}
+
 void AssetWriter::file(const std::string& relativePath, const std::string& bytes,
                        bool keepExisting) {
     const std::string path = prepare(relativePath);

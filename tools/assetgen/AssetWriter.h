@@ -8,13 +8,15 @@
 // "[done/total] what". Every module declares how many files it writes, so the
 // total is known before the first one is made.
 class AssetWriter {
-public:
+  public:
     AssetWriter(const std::string& outDir, int totalFiles);
 
     // A picture in the game's disguised form ("0000" instead of "BM6").
     void obx(const Canvas& canvas, const std::string& relativePath);
     // A plain BMP (the window icon).
     void bmp(const Canvas& canvas, const std::string& relativePath);
+    // A PNG with its alpha (the desktop icons).
+    void png(const Canvas& canvas, const std::string& relativePath);
     // Any other file: text or bytes written as they stand. keepExisting leaves
     // a file the player already has alone (the highscore table).
     void file(const std::string& relativePath, const std::string& bytes, bool keepExisting = false);
@@ -27,7 +29,7 @@ public:
     int failures() const { return failures_; }
     void setModule(const std::string& name) { module_ = name; }
 
-private:
+  private:
     std::string outDir_;
     std::string module_;
     int total_;

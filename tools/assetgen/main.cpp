@@ -13,7 +13,7 @@ namespace {
 
 const AssetModule* const kPictureModules[] = {
     &kHudArt,     &kPlayerArt, &kCourse1Art,    &kCourse2Art, &kCourse3Art,
-    &kCourse4Art, &kMenuArt,   &kHighscoreArt, &kStoryArt,
+    &kCourse4Art, &kMenuArt,   &kHighscoreArt, &kStoryArt, &kIconArt,
 };
 const AssetModule* const kSoundModules[] = {&kMusic, &kEffects};
 
