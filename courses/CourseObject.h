@@ -50,7 +50,15 @@ struct BonusObject {
     }
 };
 
-enum CourseState : int { Playing = 0, Approach = 1, FlyOff = 2 };
+enum CourseState : int {
+    Playing = 0,
+    Approach = 1,
+    FlyOff = 2,
+    // The boss course's own stages.
+    ChamberArrival = 3,
+    BossFight = 4,
+    BossDeath = 5,
+};
 
 // Objects live in fixed slots; a spawner takes the first free one from slot 0.
 template <typename T, int N>
