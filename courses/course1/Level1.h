@@ -2,19 +2,101 @@
 
 #include <SDL.h>
 
+#include "assets/Collision.h"
+#include "assets/ObxImage.h"
+#include "courses/CourseObject.h"
+#include "courses/NearPass.h"
+#include "courses/PendingSound.h"
+#include "courses/ScorePopup.h"
 #include "game/Types.h"
 
-// Course 1.
+// Course 1, deep space: two parallax scenery layers, one stream of obstacles
+// that pay near passes and crash crafts, a bonus that doubles or halves the
+// score, and a finish gate the crafts are flown into after 36 seconds.
 class Level1 {
-public:
+  public:
+    static constexpr int kSlots = 15;
+    static constexpr int kImageCount = 25;
+    static constexpr int kObstaclePictures = 7;
+
+    // Image table entries.
+    static constexpr int kBackground = 0;
+    static constexpr int kFirstObstacle = 1;
+    static constexpr int kFirstNear = 9;
+    static constexpr int kFarPicture = 17;
+    static constexpr int kGate = 19;
+    static constexpr int kDigitZero = 20;
+    static constexpr int kDigitOne = 21;
+    static constexpr int kDigitFive = 22;
+    static constexpr int kDoublingBonus = 23;
+    static constexpr int kHalvingBonus = 24;
+
+    static constexpr int kGateY = 200;
+
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
     int updatePlayer1(float x, float y, bool canCollide);
     int updatePlayer2(float x, float y, bool canCollide);
-    int takeSoundEvent();
-    bool isPlaying() const;
+    int takeSoundEvent() { return pendingSound_.take(); }
+    bool isPlaying() const { return state_ == Playing; }
     Position steerOutro(float x, float y);
     int progress() const;
     void draw();
+
+    // Read access for tests and the test autopilot. hazardBoxes writes the
+    // boxes of the active obstacles (at most capacity) and returns how many
+    // it wrote.
+    int hazardBoxes(Box* out, int capacity) const;
+    int state() const { return state_; }
+    int gateX() const { return gateX_; }
+    int seconds() const { return seconds_; }
+    int minutes() const { return minutes_; }
+    int peekSound() const { return pendingSound_.peek(); }
+    // Slot accessors take slots 0..14 and entries 0..24.
+    const Obstacle& obstacle(int slot) const { return obstacles_[slot]; }
+    const RingFlags& rings(int slot) const { return rings_[slot]; }
+    const ScorePopup& popup(int slot) const { return popups_[slot]; }
+    const SceneryObject& nearObject(int slot) const { return nearLayer_[slot]; }
+    const SceneryObject& farObject(int slot) const { return farLayer_[slot]; }
+    const BonusObject& bonus() const { return bonus_; }
+    const ObxImage& image(int entry) const { return images_[entry]; }
+
+    // Setters for tests: they put the course into a chosen situation.
+    void setState(CourseState state) { state_ = state; }
+    void setGateX(int x) { gateX_ = x; }
+    // An active obstacle with picture number picture (0..6), sized by its
+    // picture and with all three rings still paying.
+    void placeObstacle(int slot, int picture, int x, int y, int speed);
+    void removeObstacle(int slot) { obstacles_[slot].active = false; }
+    void setPopup(int slot, const ScorePopup& popup) { popups_[slot] = popup; }
+    void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
+
+  private:
+    void spawnNear();
+    void spawnFar();
+    void spawnObstacle();
+    void placeNear(SceneryObject& object, int speed, bool spreadOut);
+    void placeFar(SceneryObject& object, int speed, bool spreadOut);
+    void launchBonus(int kind);
+    bool bonusTouched(float x, float y);
+    bool testSlot(int slot, float x, float y, int& result);
+    void moveScenery();
+    void drawPopups();
+
+    int state_ = Playing;
+    SDL_Surface* screen_ = nullptr;
+    ObxImage images_[kImageCount];
+    int seconds_ = 0;
+    int minutes_ = 0;
+    float outroX_ = 0.0f;
+    float outroY_ = 0.0f;
+    int gateX_ = 800;
+    PendingSound pendingSound_;
+    Obstacle obstacles_[kSlots];
+    RingFlags rings_[kSlots];
+    BonusObject bonus_;
+    ScorePopup popups_[kSlots];
+    SceneryObject nearLayer_[kSlots];
+    SceneryObject farLayer_[kSlots];
 };
