@@ -2,11 +2,30 @@
 
 #include <SDL.h>
 
+#include "assets/Collision.h"
+#include "assets/ObxImage.h"
+#include "courses/CourseObject.h"
+#include "courses/FieldPiece.h"
+#include "courses/NearPass.h"
+#include "courses/PendingSound.h"
+#include "courses/ScorePopup.h"
 #include "game/Types.h"
 
-// Course 3.
+// Course 3: the sewer channel. Two scrolling bands along the top and bottom
+// edges must not be touched; fast obstacles (one of them animated) stream in
+// from the right, and at the end the crafts are flown out of the right edge.
 class Level3 {
-public:
+  public:
+    static constexpr int kSlots = 15;
+    static constexpr int kImageCount = 24;
+    static constexpr int kObstaclePictures = 10;
+    static constexpr int kSceneryPictures = 6;
+    // Every active obstacle plus the two bands.
+    static constexpr int kMaxHazards = kSlots + 2;
+
+    // Results this course reports besides near passes and obstacle crashes.
+    static constexpr int kBandContact = 5;
+
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
@@ -17,4 +36,65 @@ public:
     Position steerOutro(float x, float y);
     int progress() const;
     void draw();
+
+    // The boxes of everything that destroys a craft: each active obstacle's
+    // picture box, then the deadly parts of the top and bottom bands. Writes
+    // at most capacity boxes and returns how many it wrote.
+    int hazardBoxes(Box* out, int capacity) const;
+
+    // Inspection and set-up, for tests and tools.
+    CourseState state() const { return state_; }
+    void setState(CourseState state) { state_ = state; }
+    int seconds() const { return seconds_; }
+    int minutes() const { return minutes_; }
+    Position outro() const { return Position{outroX_, outroY_}; }
+    int pendingSound() const { return pendingSound_.peek(); }
+    // The height both band tests use: that of the top band picture.
+    int bandHeight() const { return images_[1].height(); }
+
+    const Obstacle& obstacle(int slot) const { return obstacles_[slot]; }
+    void setObstacle(int slot, const Obstacle& obstacle) { obstacles_[slot] = obstacle; }
+    const RingFlags& rings(int slot) const { return rings_[slot]; }
+    void setRings(int slot, const RingFlags& rings) { rings_[slot] = rings; }
+    const ScorePopup& popup(int slot) const { return popups_[slot]; }
+    void setPopup(int slot, const ScorePopup& popup) { popups_[slot] = popup; }
+    const SceneryObject& scenery(int slot) const { return scenery_[slot]; }
+    void setScenery(int slot, const SceneryObject& scenery) { scenery_[slot] = scenery; }
+    const BonusObject& bonus() const { return bonus_; }
+    void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
+    const FieldPiece& farBackground(int piece) const { return farBackground_[piece]; }
+    const FieldPiece& topBand(int piece) const { return topBand_[piece]; }
+    const FieldPiece& bottomBand(int piece) const { return bottomBand_[piece]; }
+    const ObxImage& obstaclePicture(int n) const { return images_[3 + n]; }
+    const ObxImage& sceneryPicture(int n) const { return images_[13 + n]; }
+    const ObxImage& bonusPicture(int kind) const { return images_[22 + kind]; }
+
+  private:
+    void scrollField();
+    bool touchesBand(float y) const;
+    void spawnScenery();
+    void spawnObstacle();
+    void placeScenery(SceneryObject& scenery, int x);
+    static void animate(Obstacle& obstacle);
+    bool testObstacleSlot(int slot, float x, float y, int& result);
+    void testBonus(float x, float y, int& result);
+    void launchBonus(int kind);
+    void drawPopups();
+
+    CourseState state_ = Playing;
+    SDL_Surface* screen_ = nullptr;
+    ObxImage images_[kImageCount];
+    int seconds_ = 0;
+    int minutes_ = 0;
+    float outroX_ = 0.0f;
+    float outroY_ = 0.0f;
+    PendingSound pendingSound_;
+    BonusObject bonus_;
+    Obstacle obstacles_[kSlots];
+    RingFlags rings_[kSlots];
+    FieldPiece farBackground_[2];
+    FieldPiece topBand_[2];
+    FieldPiece bottomBand_[2];
+    ScorePopup popups_[kSlots];
+    SceneryObject scenery_[kSlots];
 };
