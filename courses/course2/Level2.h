@@ -2,11 +2,29 @@
 
 #include <SDL.h>
 
+#include "assets/Collision.h"
+#include "assets/ObxImage.h"
+#include "courses/CourseObject.h"
+#include "courses/NearPass.h"
+#include "courses/PendingSound.h"
+#include "courses/ScorePopup.h"
 #include "game/Types.h"
 
-// Course 2.
+// Course 2, under water: three obstacle kinds (the first animated), one
+// scenery layer, a sea-bed strip drawn in front of the crafts, a hazard that
+// sweeps along the top every 30 seconds, a drawn bonus and a gate at the top.
+using Course2Object = Obstacle;
+
 class Level2 {
-public:
+  public:
+    static constexpr int kKind1Slots = 6;
+    static constexpr int kKind2Slots = 6;
+    static constexpr int kKind3Slots = 2;
+    static constexpr int kLayerSlots = 15;
+    static constexpr int kImageCount = 21;
+    // Every obstacle slot plus the sweeper.
+    static constexpr int kMaxHazards = kKind1Slots + kKind2Slots + kKind3Slots + 1;
+
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
@@ -19,4 +37,71 @@ public:
     void draw();
     void drawFloor();
     void drawPopups();
+
+    // The boxes of every active obstacle of all kinds and of the sweeper, at
+    // most capacity of them; returns how many were written.
+    int hazardBoxes(Box* out, int capacity) const;
+
+    // Inspection and set-up, for tools and tests. Kinds are 1, 2 and 3.
+    CourseState state() const { return state_; }
+    int gateX() const { return gateX_; }
+    int seconds() const { return seconds_; }
+    int minutes() const { return minutes_; }
+    Course2Object& obstacle(int kind, int slot);
+    RingFlags& rings(int kind, int slot);
+    ScorePopup& popup(int kind, int slot);
+    Course2Object& sweeper() { return sweeper_; }
+    BonusObject& bonus() { return bonus_; }
+    const Course2Object& floorTile(int tile) const { return floorTiles_[tile]; }
+    const SceneryObject& scenery(int slot) const { return layer_[slot]; }
+    const ObxImage& picture(int entry) const { return images_[entry]; }
+
+  private:
+    // One obstacle kind's slots, ring flags and popups, with the image entry
+    // of its picture 0; the three kinds share every rule through this view.
+    struct KindView {
+        Course2Object* obstacles;
+        RingFlags* rings;
+        ScorePopup* popups;
+        int count;
+        int firstPicture;
+        bool animated;
+    };
+
+    KindView kind(int number);
+    void spawnLayer();
+    void spawnKind(KindView view, int chanceModulus, int chanceAtLeast, int pictureCount);
+    void spawnKind1();
+    void spawnKind2();
+    void spawnKind3();
+    void launchBonus(int bonusKind);
+    void launchSweeper();
+    void moveFloor();
+    void scanKind(KindView view, float x, float y, bool canCollide, bool advance, int& result);
+    bool testBonus(float x, float y, int& result);
+    bool hitsSweeper(float x, float y);
+    void drawKind(const Course2Object* obstacles, int count, int firstPicture);
+
+    CourseState state_ = Playing;
+    SDL_Surface* screen_ = nullptr;
+    ObxImage images_[kImageCount];
+    int seconds_ = 0;
+    int minutes_ = 0;
+    float outroX_ = 0.0f;
+    float outroY_ = 0.0f;
+    int gateX_ = 800;
+    PendingSound pendingSound_;
+    Course2Object sweeper_;
+    Course2Object obstacles1_[kKind1Slots];
+    RingFlags rings1_[kKind1Slots];
+    Course2Object obstacles2_[kKind2Slots];
+    RingFlags rings2_[kKind2Slots];
+    Course2Object obstacles3_[kKind3Slots];
+    RingFlags rings3_[kKind3Slots];
+    ScorePopup popups1_[kKind1Slots];
+    ScorePopup popups2_[kKind2Slots];
+    ScorePopup popups3_[kKind3Slots];
+    Course2Object floorTiles_[2];
+    SceneryObject layer_[kLayerSlots];
+    BonusObject bonus_;
 };
