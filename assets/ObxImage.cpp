@@ -23,8 +23,66 @@ std::vector<std::uint8_t> readWholeFile(const char* path) {
     return bytes;
 }
 
+std::uint32_t little32(const std::uint8_t* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// A damaged header can claim a picture of billions of pixels; the BMP reader
+// would then try to allocate it. Pictures whose header does not fit the file
+// are refused before they reach the reader.
+bool plausibleBitmap(const std::uint8_t* header, size_t headerBytes, size_t fileBytes) {
+    constexpr std::int64_t kMaxSide = 8192;
+    if (headerBytes < 30) {
+        return false;
+    }
+    const std::uint32_t dataOffset = little32(header + 10);
+    const std::uint32_t dibSize = little32(header + 14);
+    std::int64_t width, height, bitsPerPixel, compression = 0;
+    if (dibSize == 12) {
+        width = header[18] | header[19] << 8;
+        height = header[20] | header[21] << 8;
+        bitsPerPixel = header[24] | header[25] << 8;
+    } else {
+        if (headerBytes < 34) {
+            return false;
+        }
+        width = static_cast<std::int32_t>(little32(header + 18));
+        height = static_cast<std::int32_t>(little32(header + 22));
+        bitsPerPixel = header[28] | header[29] << 8;
+        compression = little32(header + 30);
+    }
+    if (height < 0) {
+        height = -height;
+    }
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
+        return false;
+    }
+    if (bitsPerPixel <= 0 || bitsPerPixel > 32) {
+        return false;
+    }
+    if (compression == 0 || compression == 3) {
+        const std::int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        return static_cast<std::int64_t>(dataOffset) + rowBytes * height <=
+               static_cast<std::int64_t>(fileBytes);
+    }
+    return width * height <= 4 * 1024 * 1024;
+}
+
+bool plausibleBitmapFile(const char* path) {
+    FILE* f = std::fopen(path, "rb");
+    if (!f) {
+        return false;
+    }
+    std::uint8_t header[34];
+    const size_t n = std::fread(header, 1, sizeof header, f);
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::fclose(f);
+    return size > 0 && plausibleBitmap(header, n, static_cast<size_t>(size));
+}
+
 SDL_Surface* loadBmpFromMemory(std::vector<std::uint8_t>& bytes) {
-    if (bytes.size() < 2) {
+    if (!plausibleBitmap(bytes.data(), bytes.size(), bytes.size())) {
         return nullptr;
     }
     bytes[0] = 'B';
@@ -76,9 +134,13 @@ int disguiseObxHeader(const char* path, int count) {
     return writeObxHeader(path, zeros, count < 16 ? count : 16);
 }
 
-ObxImage::~ObxImage() { release(); }
+ObxImage::~ObxImage() {
+    release();
+}
 
-ObxImage::ObxImage(ObxImage&& other) noexcept { *this = std::move(other); }
+ObxImage::ObxImage(ObxImage&& other) noexcept {
+    *this = std::move(other);
+}
 
 ObxImage& ObxImage::operator=(ObxImage&& other) noexcept {
     if (this != &other) {
@@ -104,10 +166,10 @@ int ObxImage::load(const char* path, SDL_Surface* screen) {
     release();
     const bool writable = writeObxHeader(path, "BM6", 3) == 0;
     SDL_Surface* loaded = nullptr;
-    if (writable) {
+    if (writable && plausibleBitmapFile(path)) {
         SDL_RWops* rw = SDL_RWFromFile(path, "rb");
         loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
-    } else {
+    } else if (!writable) {
         std::vector<std::uint8_t> bytes = readWholeFile(path);
         loaded = loadBmpFromMemory(bytes);
     }
