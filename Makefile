@@ -4,7 +4,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 
-.PHONY: setup build run test test-fast test-sanitized package clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: setup build run test test-fast test-sanitized test-fuzz package clean
 
 setup:
 	@bash tools/install-deps.sh
@@ -17,8 +19,8 @@ run: build
 	cd $(BUILD)/run && ./kavrel
 
 # Every test: the normal build, then the whole suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
-test: test-fast test-sanitized
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a bounded fuzzing run.
+test: test-fast test-sanitized test-fuzz
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -34,5 +36,8 @@ test-sanitized: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+test-fuzz: setup
+	bash tests/fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
