@@ -22,11 +22,13 @@ struct FieldPiece {
         speed = pixelsPerFrame;
     }
     // One frame of scrolling; once wholly off the left edge the tile jumps to
-    // wrapX.
-    void scroll(int wrapX) {
+    // wrapX. Returns true in the frame it wraps.
+    bool scroll(int wrapX) {
         x -= speed;
         if (x < -width) {
             x = wrapX;
+            return true;
         }
+        return false;
     }
 };
