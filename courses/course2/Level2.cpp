@@ -4,23 +4,6 @@
 
 namespace {
 
-// Entries of the image table.
-enum : int {
-    kBackground = 0,
-    kKind1Picture = 1,
-    kKind2Picture = 3,
-    kKind3Picture = 8,
-    kLayerPicture = 9,
-    kGate = 13,
-    kFloorTile = 14,
-    kSweeperPicture = 15,
-    kDigitZero = 16,
-    kDigitOne = 17,
-    kDigitFive = 18,
-    kDoublingBonus = 19,
-    kHalvingBonus = 20,
-};
-
 // The files in load order (the file numbers in turn) and the entry each fills.
 struct ImageFile {
     const char* path;
@@ -114,14 +97,22 @@ Level2::KindView Level2::kind(int number) {
     }
 }
 
-Course2Object& Level2::obstacle(int number, int slot) {
-    return kind(number).obstacles[slot];
+void Level2::placeObstacle(int number, int slot, int picture, int x, int y, int speed) {
+    const KindView view = kind(number);
+    Course2Object& o = view.obstacles[slot];
+    o.active = true;
+    o.image = picture;
+    o.takeSize(images_[view.firstPicture + picture]);
+    o.x = x;
+    o.y = y;
+    o.speed = speed;
+    o.frameCounter = 0;
+    view.rings[slot].arm();
 }
-RingFlags& Level2::rings(int number, int slot) {
-    return kind(number).rings[slot];
-}
-ScorePopup& Level2::popup(int number, int slot) {
-    return kind(number).popups[slot];
+
+void Level2::placeSweeper(int x) {
+    launchSweeper();
+    sweeper_.x = x;
 }
 
 void Level2::spawnLayer() {
@@ -376,12 +367,12 @@ int Level2::progress() const {
 
 int Level2::hazardBoxes(Box* out, int capacity) const {
     int n = 0;
-    const Course2Object* const kinds[3] = {obstacles1_, obstacles2_, obstacles3_};
-    const int counts[3] = {kKind1Slots, kKind2Slots, kKind3Slots};
-    for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i < counts[k] && n < capacity; ++i) {
-            if (kinds[k][i].active) {
-                out[n++] = kinds[k][i].box();
+    for (int k = 1; k <= 3; ++k) {
+        const Course2Object* obstacles = obstaclesOf(k);
+        const int count = slotCount(k);
+        for (int i = 0; i < count && n < capacity; ++i) {
+            if (obstacles[i].active) {
+                out[n++] = obstacles[i].box();
             }
         }
     }

@@ -22,6 +22,21 @@ class Level2 {
     static constexpr int kKind3Slots = 2;
     static constexpr int kLayerSlots = 15;
     static constexpr int kImageCount = 21;
+
+    // Image table entries.
+    static constexpr int kBackground = 0;
+    static constexpr int kKind1Picture = 1;
+    static constexpr int kKind2Picture = 3;
+    static constexpr int kKind3Picture = 8;
+    static constexpr int kLayerPicture = 9;
+    static constexpr int kGate = 13;
+    static constexpr int kFloorTile = 14;
+    static constexpr int kSweeperPicture = 15;
+    static constexpr int kDigitZero = 16;
+    static constexpr int kDigitOne = 17;
+    static constexpr int kDigitFive = 18;
+    static constexpr int kDoublingBonus = 19;
+    static constexpr int kHalvingBonus = 20;
     // Every obstacle slot plus the sweeper.
     static constexpr int kMaxHazards = kKind1Slots + kKind2Slots + kKind3Slots + 1;
 
@@ -42,19 +57,31 @@ class Level2 {
     // most capacity of them; returns how many were written.
     int hazardBoxes(Box* out, int capacity) const;
 
-    // Inspection and set-up, for tools and tests. Kinds are 1, 2 and 3.
+    // Read access for tests and the test autopilot. Kinds are 1, 2 and 3.
     CourseState state() const { return state_; }
     int gateX() const { return gateX_; }
     int seconds() const { return seconds_; }
     int minutes() const { return minutes_; }
-    Course2Object& obstacle(int kind, int slot);
-    RingFlags& rings(int kind, int slot);
-    ScorePopup& popup(int kind, int slot);
-    Course2Object& sweeper() { return sweeper_; }
-    BonusObject& bonus() { return bonus_; }
+    int peekSound() const { return pendingSound_.peek(); }
+    const Course2Object& obstacle(int kind, int slot) const { return obstaclesOf(kind)[slot]; }
+    const RingFlags& rings(int kind, int slot) const { return ringsOf(kind)[slot]; }
+    const ScorePopup& popup(int kind, int slot) const { return popupsOf(kind)[slot]; }
+    const Course2Object& sweeper() const { return sweeper_; }
+    const BonusObject& bonus() const { return bonus_; }
     const Course2Object& floorTile(int tile) const { return floorTiles_[tile]; }
     const SceneryObject& scenery(int slot) const { return layer_[slot]; }
-    const ObxImage& picture(int entry) const { return images_[entry]; }
+    const ObxImage& image(int entry) const { return images_[entry]; }
+
+    // Setters for tests: they put the course into a chosen situation.
+    void setState(CourseState state) { state_ = state; }
+    void setGateX(int x) { gateX_ = x; }
+    // An active obstacle of the kind showing its picture number picture,
+    // sized by that picture, its animation at the start and all three rings
+    // still paying.
+    void placeObstacle(int kind, int slot, int picture, int x, int y, int speed);
+    // The sweeper crossing at (x, 0).
+    void placeSweeper(int x);
+    void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
 
   private:
     // One obstacle kind's slots, ring flags and popups, with the image entry
@@ -69,6 +96,18 @@ class Level2 {
     };
 
     KindView kind(int number);
+    static int slotCount(int number) {
+        return number == 1 ? kKind1Slots : number == 2 ? kKind2Slots : kKind3Slots;
+    }
+    const Course2Object* obstaclesOf(int number) const {
+        return number == 1 ? obstacles1_ : number == 2 ? obstacles2_ : obstacles3_;
+    }
+    const RingFlags* ringsOf(int number) const {
+        return number == 1 ? rings1_ : number == 2 ? rings2_ : rings3_;
+    }
+    const ScorePopup* popupsOf(int number) const {
+        return number == 1 ? popups1_ : number == 2 ? popups2_ : popups3_;
+    }
     void spawnLayer();
     void spawnKind(KindView view, int chanceModulus, int chanceAtLeast, int pictureCount);
     void spawnKind1();
