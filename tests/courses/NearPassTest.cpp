@@ -1,0 +1,131 @@
+#include "courses/NearPass.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An obstacle 60 wide and 40 high at (400, 300); its rings reach 10, 20 and
+// 30 pixels beyond every side.
+constexpr Box kObstacle{400, 300, 60, 40};
+
+struct Pass {
+    RingFlags rings;
+    ScorePopup popup;
+    PendingSound sound;
+
+    Pass() { rings.arm(); }
+    int at(int px, int py) { return grazeTest(px, py, kObstacle, rings, popup, sound); }
+};
+
+TEST(NearPass, RingsPayOneByOneFromOutsideIn) {
+    Pass pass;
+    // Above the obstacle's middle, 25 then 15 then 5 pixels over its top.
+    EXPECT_EQ(5, pass.at(430, 275));
+    EXPECT_EQ(11, pass.sound.take());
+    EXPECT_EQ(5, pass.popup.value);
+    EXPECT_EQ(0, pass.at(430, 275)) << "a spent ring pays once";
+    EXPECT_EQ(-1, pass.sound.take());
+
+    EXPECT_EQ(5, pass.at(430, 285));
+    EXPECT_EQ(12, pass.sound.take());
+    EXPECT_EQ(10, pass.popup.value);
+
+    EXPECT_EQ(5, pass.at(430, 295));
+    EXPECT_EQ(13, pass.sound.take());
+    EXPECT_EQ(15, pass.popup.value);
+
+    EXPECT_EQ(0, pass.at(430, 295));
+    EXPECT_EQ(0, pass.at(430, 285));
+    EXPECT_EQ(0, pass.at(430, 275));
+    EXPECT_EQ(-1, pass.sound.take());
+}
+
+TEST(NearPass, EnteringAnInnerRingFirstPaysTheOuterOnesToo) {
+    Pass straight;
+    EXPECT_EQ(15, straight.at(430, 295));
+    EXPECT_EQ(13, straight.sound.take());
+    EXPECT_EQ(15, straight.popup.value);
+    EXPECT_EQ(0, straight.at(430, 295));
+    EXPECT_EQ(0, straight.at(395, 320)) << "every ring is spent";
+
+    Pass middleFirst;
+    EXPECT_EQ(10, middleFirst.at(430, 285));
+    EXPECT_EQ(12, middleFirst.sound.take());
+    EXPECT_EQ(10, middleFirst.popup.value);
+    EXPECT_EQ(5, middleFirst.at(430, 295));
+    EXPECT_EQ(15, middleFirst.popup.value);
+}
+
+TEST(NearPass, RingEdgesAreStrict) {
+    Pass pass;
+    // Mid-height, 10 pixels left of the obstacle: the middle ring, not the inner.
+    EXPECT_EQ(10, pass.at(390, 320));
+    EXPECT_EQ(12, pass.sound.take());
+    EXPECT_EQ(1, pass.rings.innerRing);
+    EXPECT_EQ(0, pass.rings.middleRing);
+    EXPECT_EQ(5, pass.at(391, 320));
+    EXPECT_EQ(13, pass.sound.take());
+
+    Pass edges;
+    EXPECT_EQ(0, edges.at(370, 320)) << "30 to the left lies outside every ring";
+    EXPECT_EQ(0, edges.at(490, 320)) << "30 to the right of the right edge";
+    EXPECT_EQ(0, edges.at(430, 370)) << "30 below the bottom";
+    EXPECT_EQ(5, edges.at(489, 320));
+    EXPECT_EQ(5, edges.at(430, 359)) << "19 below the bottom: middle ring";
+    EXPECT_EQ(12, edges.sound.take());
+}
+
+TEST(NearPass, PopupShowsAboveTheObstaclesCentre) {
+    RingFlags rings;
+    rings.arm();
+    ScorePopup popup;
+    PendingSound sound;
+    const Box odd{-31, 101, 61, 41};
+    ASSERT_EQ(15, grazeTest(0, 120, odd, rings, popup, sound));
+    EXPECT_EQ(1, popup.timer);
+    EXPECT_FLOAT_EQ(-1.0f, popup.x);          // 61 / 2 + -31
+    EXPECT_FLOAT_EQ(101 + 20 - 11, popup.y);  // halves truncated
+}
+
+TEST(NearPass, NothingPaidLeavesThePopupAlone) {
+    Pass pass;
+    pass.popup.value = 10;
+    pass.popup.timer = 7;
+    EXPECT_EQ(0, pass.at(100, 100));
+    EXPECT_EQ(10, pass.popup.value);
+    EXPECT_EQ(7, pass.popup.timer);
+}
+
+// The craft's four near-pass points are its top and bottom middle and its two
+// ends 12 above its bottom; the last one that pays sets the result.
+TEST(NearPass, CraftPointsAndTheLastPaymentWins) {
+    int result = 0;
+    Pass sides;
+    // Right end (x + 83, y + 28) 25 left of the obstacle, at its mid-height.
+    testNearPasses(375.0f - 83.0f, 320.0f - 28.0f, kObstacle, sides.rings, sides.popup, sides.sound,
+                   result);
+    EXPECT_EQ(1005, result);
+    EXPECT_EQ(11, sides.sound.take());
+
+    // Top middle in the middle ring pays 10, then the bottom middle, inside
+    // the obstacle, pays the inner ring's 5: the frame reports the 5.
+    Pass both;
+    result = 0;
+    testNearPasses(430.0f - 41.0f, 285.0f, kObstacle, both.rings, both.popup, both.sound, result);
+    EXPECT_EQ(1005, result);
+    EXPECT_EQ(13, both.sound.take());
+    EXPECT_EQ(15, both.popup.value);
+
+    Pass truncated;
+    result = 0;
+    // The ends' y is 242.9 + 40 - 12 = 270.9, truncated to 270: on the outer
+    // ring's edge, so outside it.
+    testNearPasses(300.0f, 242.9f, kObstacle, truncated.rings, truncated.popup, truncated.sound,
+                   result);
+    EXPECT_EQ(0, result);
+    testNearPasses(300.0f, 243.0f, kObstacle, truncated.rings, truncated.popup, truncated.sound,
+                   result);
+    EXPECT_EQ(1005, result);
+}
+
+}  // namespace
