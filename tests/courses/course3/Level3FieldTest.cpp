@@ -1,0 +1,230 @@
+#include <cstdlib>
+
+#include "Level3Fixture.h"
+
+namespace {
+
+TEST_F(Level3Test, ResetFillsTheSceneryAndQueuesTheMusicOnce) {
+    for (int i = 0; i < Level3::kSlots; ++i) {
+        const SceneryObject& s = level.scenery(i);
+        EXPECT_TRUE(s.active);
+        EXPECT_GE(s.x, 0);
+        EXPECT_LT(s.x, 800);
+        EXPECT_GE(s.y, 40);
+        EXPECT_LE(s.y, 539);
+        EXPECT_GE(s.speed, 5);
+        EXPECT_LE(s.speed, 14);
+        EXPECT_EQ(20, s.width);
+        EXPECT_FALSE(level.obstacle(i).active);
+        EXPECT_EQ(-1, level.popup(i).value);
+        EXPECT_EQ(0, level.popup(i).timer);
+    }
+    EXPECT_EQ(Playing, level.state());
+    EXPECT_FALSE(level.bonus().active);
+    EXPECT_EQ(3, level.takeSoundEvent());
+    EXPECT_EQ(-1, level.takeSoundEvent());
+
+    EXPECT_EQ(0, level.farBackground(0).x);
+    EXPECT_EQ(kBackgroundWidth, level.farBackground(1).x);
+    EXPECT_EQ(800, level.topBand(1).x);
+    EXPECT_EQ(0, level.topBand(0).y);
+    EXPECT_EQ(600 - kBottomBandHeight, level.bottomBand(0).y);
+    EXPECT_EQ(600 - kBottomBandHeight, level.bottomBand(1).y);
+}
+
+TEST_F(Level3Test, BandTileWrapsDirectlyBehindItsPartner) {
+    for (int frame = 1; frame <= 160; ++frame) {
+        level.updatePlayer1(300, 300, false);
+    }
+    EXPECT_EQ(-800, level.topBand(0).x);
+    EXPECT_EQ(0, level.topBand(1).x);
+    level.updatePlayer1(300, 300, false);
+    EXPECT_EQ(795, level.topBand(0).x) << "-805 wraps to width - 5";
+    EXPECT_EQ(-5, level.topBand(1).x);
+    EXPECT_EQ(795, level.bottomBand(0).x);
+    EXPECT_EQ(-5, level.bottomBand(1).x);
+}
+
+// Each pair must cover the screen without a gap for the whole course: a
+// column left unpainted keeps the last frame's pixels.
+TEST_F(Level3Test, EveryTilePairStaysSeamlessAsItScrolls) {
+    const auto joined = [](const FieldPiece& a, const FieldPiece& b) {
+        return a.x + a.width == b.x || b.x + b.width == a.x;
+    };
+    for (int frame = 1; frame <= 1300; ++frame) {
+        level.updatePlayer1(300, 300, false);
+        ASSERT_TRUE(joined(level.farBackground(0), level.farBackground(1))) << "frame " << frame;
+        ASSERT_TRUE(joined(level.topBand(0), level.topBand(1))) << "frame " << frame;
+        ASSERT_TRUE(joined(level.bottomBand(0), level.bottomBand(1))) << "frame " << frame;
+    }
+    // The background (100 wide, 2 a frame) has wrapped many times by now.
+    EXPECT_LE(level.farBackground(0).x, 100);
+    EXPECT_GE(level.farBackground(0).x, -100);
+}
+
+TEST_F(Level3Test, TheFieldStandsStillOnceTheCraftsFlyOff) {
+    level.updatePlayer1(300, 300, false);
+    level.setState(FlyOff);
+    const int top = level.topBand(0).x;
+    const int background = level.farBackground(0).x;
+    const int scenery = level.scenery(0).x;
+    level.updatePlayer1(300, 300, false);
+    EXPECT_EQ(top, level.topBand(0).x);
+    EXPECT_EQ(background, level.farBackground(0).x);
+    EXPECT_EQ(scenery - level.scenery(0).speed, level.scenery(0).x) << "scenery keeps drifting";
+}
+
+TEST_F(Level3Test, AnimatedObstacleAlternatesEveryThreeFrames) {
+    stopSpawning();
+    place(0, 8, 600, 100, 10);
+    place(1, 7, 600, 300, 10);
+    const int expected[] = {8, 8, 9, 9, 9, 8, 8, 8, 9};
+    for (int frame = 0; frame < 9; ++frame) {
+        level.updatePlayer1(0, 250, false);
+        EXPECT_EQ(expected[frame], level.obstacle(0).image) << "frame " << frame + 1;
+        EXPECT_EQ(7, level.obstacle(1).image);
+    }
+}
+
+// Picture 9 of the test set is wholly transparent, so a craft sitting inside
+// the animated obstacle crashes only in the frames that show picture 8.
+TEST_F(Level3Test, CrashTestUsesTheCurrentFrameOfTheAnimation) {
+    stopSpawning();
+    place(0, 8, 250, 270, 10);
+    level.setRings(0, RingFlags{});
+    const int expected[] = {10, 10, 0, 0, 0, 10};
+    for (int frame = 0; frame < 6; ++frame) {
+        EXPECT_EQ(expected[frame], level.updatePlayer1(300, 300, true)) << "frame " << frame + 1;
+    }
+}
+
+TEST_F(Level3Test, ObstaclesSpawnAtTheRightEdgeWithinTheirRanges) {
+    std::srand(1);
+    int spawned = 0;
+    for (int frame = 0; frame < 3000; ++frame) {
+        bool wasActive[Level3::kSlots];
+        for (int i = 0; i < Level3::kSlots; ++i) {
+            wasActive[i] = level.obstacle(i).active;
+        }
+        level.updatePlayer1(0, 250, false);
+        for (int i = 0; i < Level3::kSlots; ++i) {
+            const Obstacle& o = level.obstacle(i);
+            if (wasActive[i] || !o.active) {
+                continue;
+            }
+            ++spawned;
+            EXPECT_GE(o.speed, 10);
+            EXPECT_LE(o.speed, 24);
+            EXPECT_EQ(800 - o.speed, o.x) << "moved in its first frame";
+            EXPECT_GE(o.y, 40);
+            EXPECT_LE(o.y, 439);
+            EXPECT_LE(o.image, 8);
+            EXPECT_EQ(1, level.rings(i).innerRing);
+            EXPECT_EQ(1, level.rings(i).outerRing);
+        }
+    }
+    // 3 in 90 per frame.
+    EXPECT_GT(spawned, 60);
+    EXPECT_LT(spawned, 150);
+}
+
+TEST_F(Level3Test, NoObstacleSpawnsWhenEverySlotIsTaken) {
+    for (int i = 0; i < Level3::kSlots; ++i) {
+        place(i, i % 8, 500, 40 + 20 * i, 0);
+    }
+    for (int frame = 0; frame < 300; ++frame) {
+        level.updatePlayer1(0, 250, false);
+    }
+    for (int i = 0; i < Level3::kSlots; ++i) {
+        EXPECT_EQ(500, level.obstacle(i).x);
+        EXPECT_EQ(40 + 20 * i, level.obstacle(i).y);
+    }
+}
+
+TEST_F(Level3Test, NoObstacleSpawnsFromSecond32OrAfterTheApproachBegins) {
+    level.perSecondTick(32, 0, true);
+    for (int frame = 0; frame < 500; ++frame) {
+        level.updatePlayer1(0, 250, false);
+    }
+    level.perSecondTick(36, 0, true);
+    level.perSecondTick(1, 0, true);  // a wrapped clock does not restart the stream
+    EXPECT_EQ(Approach, level.state());
+    for (int frame = 0; frame < 500; ++frame) {
+        level.updatePlayer1(0, 250, false);
+    }
+    for (int i = 0; i < Level3::kSlots; ++i) {
+        EXPECT_FALSE(level.obstacle(i).active);
+    }
+}
+
+TEST_F(Level3Test, FreedScenerySlotIsRefilledAtTheRightEdgeNextFrame) {
+    SceneryObject leaving = level.scenery(3);
+    leaving.x = -leaving.width + 4;
+    leaving.speed = 5;
+    level.setScenery(3, leaving);
+    level.updatePlayer1(0, 250, false);
+    EXPECT_FALSE(level.scenery(3).active);
+    level.updatePlayer1(0, 250, false);
+    const SceneryObject& back = level.scenery(3);
+    EXPECT_TRUE(back.active);
+    EXPECT_EQ(800 - back.speed, back.x);
+    EXPECT_GE(back.y, 40);
+    EXPECT_LE(back.y, 539);
+}
+
+class Level3DrawTest : public Level3Test {
+  protected:
+    Uint8 greyAt(int x, int y) {
+        Uint8 r, g, b;
+        screen.rgbAt(x, y, r, g, b);
+        return g;
+    }
+};
+
+TEST_F(Level3DrawTest, PopupFadesAfterItsTenthFrame) {
+    clearScenery();
+    ScorePopup popup;
+    popup.value = 15;
+    popup.x = 411.0f;  // digits' left edge at 400, the "1" at 378
+    popup.y = 300.0f;
+    const struct {
+        int timer;
+        int grey;
+    } cases[] = {{10, 200}, {15, 200 * 130 / 255}, {0, 0}};
+    for (const auto& c : cases) {
+        popup.timer = c.timer;
+        level.setPopup(4, popup);
+        screen.fill(0, 0, 0);
+        level.draw();
+        EXPECT_NEAR(c.grey, greyAt(405, 310), 2) << "timer " << c.timer;
+        EXPECT_NEAR(c.grey, greyAt(385, 310), 2) << "timer " << c.timer;
+    }
+}
+
+TEST_F(Level3DrawTest, BandsObstaclesAndBonusAreDrawnWhereTheyAre) {
+    clearScenery();
+    level.setObstacle(0, obstacleAt(0, 300, 200, 10));
+    BonusObject bonus;
+    bonus.active = true;
+    bonus.kind = 1;
+    bonus.x = 500;
+    bonus.y = 300;
+    bonus.width = 40;
+    bonus.height = 24;
+    level.setBonus(bonus);
+    screen.fill(0, 0, 0);
+    level.draw();
+    Uint8 r, g, b;
+    screen.rgbAt(400, 49, r, g, b);
+    EXPECT_EQ(80, g) << "top band";
+    screen.rgbAt(400, 50, r, g, b);
+    EXPECT_EQ(0, g);
+    screen.rgbAt(400, 570, r, g, b);
+    EXPECT_EQ(90, g) << "bottom band";
+    screen.rgbAt(310, 210, r, g, b);
+    EXPECT_EQ(200, g) << "obstacle";
+    screen.rgbAt(510, 310, r, g, b);
+    EXPECT_EQ(200, b) << "halving bonus";
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+#include "Level3Fixture.h"
+
+namespace {
+
+class Level3RulesTest : public Level3Test {
+  protected:
+    void SetUp() override {
+        Level3Test::SetUp();
+        stopSpawning();
+        level.takeSoundEvent();  // the course music
+    }
+    BonusObject bonusAt(int kind, int x, int y) const {
+        BonusObject bonus;
+        bonus.active = true;
+        bonus.kind = kind;
+        bonus.width = level.bonusPicture(kind).width();
+        bonus.height = level.bonusPicture(kind).height();
+        bonus.x = x;
+        bonus.y = y;
+        bonus.speed = 20;
+        return bonus;
+    }
+};
+
+// The top band is 50 high and the bottom one 30: the top band's height
+// serves both edges.
+TEST_F(Level3RulesTest, BandContactUsesTheTopBandHeightForBothEdges) {
+    const struct {
+        float y;
+        int result;
+    } cases[] = {{49.5f, 5}, {50.0f, 0}, {300.0f, 0}, {510.0f, 0}, {510.5f, 5}, {0.0f, 5}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.result, level.updatePlayer1(100, c.y, true)) << "y " << c.y;
+        EXPECT_EQ(c.result ? 10 : -1, level.takeSoundEvent()) << "y " << c.y;
+        EXPECT_EQ(c.result, level.updatePlayer2(100, c.y, true)) << "y " << c.y;
+        EXPECT_EQ(c.result ? 10 : -1, level.takeSoundEvent()) << "y " << c.y;
+    }
+    EXPECT_EQ(0, level.updatePlayer1(100, 49.5f, false));
+    EXPECT_EQ(0, level.updatePlayer2(100, 510.5f, false));
+    EXPECT_EQ(-1, level.takeSoundEvent());
+}
+
+TEST_F(Level3RulesTest, NearPassReplacesABandContactInTheSameFrame) {
+    // After its move the obstacle stands at (210, 60); the tail point
+    // (183, 77) lies in its outer ring only.
+    place(0, 0, 220, 60, 10);
+    EXPECT_EQ(1005, level.updatePlayer1(100, 49.5f, true));
+    EXPECT_EQ(11, level.takeSoundEvent());
+}
+
+TEST_F(Level3RulesTest, CrashOnALaterSlotReplacesANearPass) {
+    place(0, 0, 220, 310, 10);  // outer ring only, through the tail point
+    place(2, 7, 107, 290, 17);  // lands on the craft
+    EXPECT_EQ(17, level.updatePlayer1(100, 300, true));
+    EXPECT_EQ(10, level.takeSoundEvent());
+    EXPECT_EQ(0, level.rings(0).outerRing) << "the pass still spends its ring";
+    EXPECT_EQ(1, level.rings(0).middleRing);
+    EXPECT_EQ(5, level.popup(0).value);
+    EXPECT_EQ(1, level.popup(0).timer);
+    EXPECT_TRUE(level.obstacle(2).active) << "the obstacle hit stays";
+}
+
+TEST_F(Level3RulesTest, CrashEndsTheSlotLoopButNotTheBonusTest) {
+    for (int i = 0; i < Level3::kSlots; ++i) {
+        place(i, 8, 600, 100, 10);
+        ScorePopup popup;
+        popup.value = 5;
+        popup.timer = 5;
+        level.setPopup(i, popup);
+    }
+    place(3, 7, 107, 290, 17);
+    level.setRings(3, RingFlags{});
+    EXPECT_EQ(17, level.updatePlayer1(100, 300, true));
+    for (int i = 0; i <= 3; ++i) {
+        EXPECT_EQ(6, level.popup(i).timer) << "slot " << i;
+    }
+    EXPECT_EQ(590, level.obstacle(2).x);
+    EXPECT_EQ(1, level.obstacle(2).frameCounter);
+    for (int i = 4; i < Level3::kSlots; ++i) {
+        EXPECT_EQ(600, level.obstacle(i).x) << "slot " << i;
+        EXPECT_EQ(0, level.obstacle(i).frameCounter) << "slot " << i;
+        EXPECT_EQ(5, level.popup(i).timer) << "slot " << i;
+    }
+
+    // A bonus under the craft still counts after the crash, and wins.
+    level.setBonus(bonusAt(1, 130, 290));
+    EXPECT_EQ(3000, level.updatePlayer1(100, 300, true));
+    EXPECT_FALSE(level.bonus().active);
+    EXPECT_EQ(10, level.takeSoundEvent()) << "the bonus raises no sound of its own";
+}
+
+TEST_F(Level3RulesTest, ACraftThatCannotCollideStillLetsTheFieldRun) {
+    place(0, 7, 107, 290, 17);
+    ScorePopup popup;
+    popup.value = 10;
+    popup.timer = 19;
+    level.setPopup(5, popup);
+    const int topBand = level.topBand(0).x;
+    EXPECT_EQ(0, level.updatePlayer1(100, 300, false));
+    EXPECT_EQ(90, level.obstacle(0).x);
+    EXPECT_EQ(1, level.rings(0).innerRing);
+    EXPECT_EQ(0, level.popup(5).timer) << "timer 20 hides the popup";
+    EXPECT_EQ(topBand - 5, level.topBand(0).x);
+    EXPECT_EQ(-1, level.takeSoundEvent());
+}
+
+TEST_F(Level3RulesTest, SecondPlayerSharesRingsAndMovesNothing) {
+    place(0, 0, 220, 310, 10);
+    EXPECT_EQ(1005, level.updatePlayer1(100, 300, true));
+    EXPECT_EQ(0, level.updatePlayer2(100, 300, true)) << "that ring has paid";
+    // Closer in, through the middle ring: the popup now shows the 10 earned.
+    EXPECT_EQ(1005, level.updatePlayer2(112, 300, true));
+    EXPECT_EQ(12, level.takeSoundEvent());
+    EXPECT_EQ(10, level.popup(0).value);
+    EXPECT_EQ(210, level.obstacle(0).x);
+
+    place(1, 7, 107, 290, 17);
+    EXPECT_EQ(17, level.updatePlayer2(100, 300, true));
+    EXPECT_EQ(107, level.obstacle(1).x);
+    EXPECT_EQ(10, level.takeSoundEvent());
+}
+
+TEST_F(Level3RulesTest, BonusTouchHalvesOrDoublesAndTheBonusGoes) {
+    level.setBonus(bonusAt(1, 130, 290));
+    EXPECT_EQ(3000, level.updatePlayer1(100, 300, true));
+    EXPECT_FALSE(level.bonus().active);
+    level.setBonus(bonusAt(0, 120, 290));
+    EXPECT_EQ(2000, level.updatePlayer2(100, 300, true));
+    EXPECT_FALSE(level.bonus().active);
+    EXPECT_EQ(-1, level.takeSoundEvent());
+
+    level.setBonus(bonusAt(0, -15, 290));
+    level.updatePlayer1(100, 300, false);
+    EXPECT_FALSE(level.bonus().active) << "wholly off the left edge";
+}
+
+TEST_F(Level3RulesTest, TicksLaunchTheBonusesAndStartTheEnd) {
+    level.perSecondTick(15, 0, true);
+    BonusObject bonus = level.bonus();
+    EXPECT_TRUE(bonus.active);
+    EXPECT_EQ(1, bonus.kind);
+    EXPECT_EQ(40, bonus.width);
+    EXPECT_EQ(24, bonus.height);
+    EXPECT_EQ(800, bonus.x);
+    EXPECT_EQ(20, bonus.speed);
+    EXPECT_GE(bonus.y, 100);
+    EXPECT_LE(bonus.y, 399);
+
+    level.perSecondTick(25, 0, true);
+    EXPECT_EQ(1, level.bonus().kind) << "one bonus at a time";
+    level.setBonus(BonusObject{});
+    level.perSecondTick(25, 0, true);
+    EXPECT_EQ(0, level.bonus().kind);
+    EXPECT_EQ(30, level.bonus().width);
+
+    level.perSecondTick(36, 0, false);
+    EXPECT_TRUE(level.isPlaying()) << "no craft in normal flight";
+    level.perSecondTick(37, 0, true);
+    EXPECT_FALSE(level.isPlaying());
+    EXPECT_EQ(Approach, level.state());
+}
+
+TEST_F(Level3RulesTest, SteeringFliesOutOfTheRightEdgeIntoTheBand) {
+    EXPECT_EQ(310.0f, level.steerOutro(310, 400).x) << "no steering while playing";
+    level.setState(Approach);
+    Position p = level.steerOutro(300, 400);
+    EXPECT_EQ(310.0f, p.x);
+    EXPECT_EQ(397.0f, p.y);
+    p = level.steerOutro(300, 240);
+    EXPECT_EQ(243.0f, p.y);
+    p = level.steerOutro(795, 300);
+    EXPECT_EQ(805.0f, p.x);
+    EXPECT_EQ(Approach, level.state()) << "past the edge but outside the band";
+    EXPECT_EQ(-1, level.progress());
+
+    p = level.steerOutro(795, 255);
+    EXPECT_EQ(805.0f, p.x);
+    EXPECT_EQ(255.0f, p.y);
+    EXPECT_EQ(FlyOff, level.state());
+    EXPECT_EQ(100, level.progress());
+    EXPECT_EQ(815.0f, level.steerOutro(805, 255).x);
+}
+
+// Steers two crafts the way the Game does, player 1 first, and reports
+// which craft's steering made progress reach 100 (0 if neither did).
+int flyOut(Level3& level, Position one, Position two, int& frames) {
+    for (frames = 1; frames < 200; ++frames) {
+        one = level.steerOutro(one.x, one.y);
+        if (level.progress() == 100) {
+            return 1;
+        }
+        two = level.steerOutro(two.x, two.y);
+        if (level.progress() == 100) {
+            return 2;
+        }
+    }
+    return 0;
+}
+
+TEST_F(Level3RulesTest, FirstCraftPastTheEdgeInsideTheBandEndsTheCourse) {
+    int frames = 0;
+    level.setState(Approach);
+    // Player 1 leads but is far from the band; player 2 is already in it.
+    EXPECT_EQ(2, flyOut(level, Position{790, 400}, Position{700, 255}, frames));
+    EXPECT_EQ(11, frames);
+
+    level.setState(Approach);
+    EXPECT_EQ(1, flyOut(level, Position{700, 250}, Position{700, 258}, frames));
+    EXPECT_EQ(11, frames);
+}
+
+TEST_F(Level3RulesTest, HazardBoxesListObstaclesThenBothBands) {
+    Box boxes[Level3::kMaxHazards + 1];
+    ASSERT_EQ(2, level.hazardBoxes(boxes, Level3::kMaxHazards));
+    EXPECT_EQ(0, boxes[0].y);
+    EXPECT_EQ(50, boxes[0].height);
+    EXPECT_EQ(800, boxes[0].width);
+    EXPECT_EQ(550, boxes[1].y) << "the bottom band's deadly part is the top band's height";
+    EXPECT_EQ(50, boxes[1].height);
+
+    place(4, 2, 300, 120, 12);
+    place(9, 8, 500, 200, 12);
+    ASSERT_EQ(4, level.hazardBoxes(boxes, Level3::kMaxHazards));
+    EXPECT_EQ(300, boxes[0].x);
+    EXPECT_EQ(50, boxes[0].width);
+    EXPECT_EQ(30, boxes[0].height);
+    EXPECT_EQ(500, boxes[1].x);
+    EXPECT_EQ(0, boxes[2].y);
+
+    boxes[1].x = -1234;
+    EXPECT_EQ(1, level.hazardBoxes(boxes, 1));
+    EXPECT_EQ(-1234, boxes[1].x) << "nothing written past the capacity";
+}
+
+}  // namespace
