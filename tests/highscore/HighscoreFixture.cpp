@@ -1,0 +1,63 @@
+#include "HighscoreFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "highscore/HighscoreFile.h"
+
+HighscoreFixture::HighscoreFixture() {
+    std::filesystem::create_directories(folder.file("data/M"));
+}
+
+void HighscoreFixture::TearDown() {
+    EXPECT_FALSE(exists(kHighscoreTempPath)) << "the plain temporary file outlived an operation";
+    EXPECT_FALSE(exists(kHighscoreNewPath));
+}
+
+std::string HighscoreFixture::storedBytes() const {
+    std::ifstream in(folder.file(kHighscorePath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void HighscoreFixture::writeStoredBytes(const std::string& bytes) const {
+    std::ofstream out(folder.file(kHighscorePath), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void HighscoreFixture::writeStoredText(const std::string& plain) const {
+    std::string bytes = plain;
+    for (char& c : bytes) {
+        c = static_cast<char>(static_cast<unsigned char>(c) - 25);
+    }
+    writeStoredBytes(bytes);
+}
+
+std::string HighscoreFixture::storedText() const {
+    std::string text = storedBytes();
+    for (char& c : text) {
+        c = static_cast<char>(static_cast<unsigned char>(c) + 25);
+    }
+    return text;
+}
+
+bool HighscoreFixture::exists(const char* relative) const {
+    return std::filesystem::exists(folder.file(relative));
+}
+
+std::string HighscoreFixture::textOf(const HighscoreTable& table) {
+    std::string text;
+    for (int i = 0; i < HighscoreTable::kSlots; ++i) {
+        text += table.slot(i);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void PrintTo(const HighscoreTable& table, std::ostream* out) {
+    *out << "{";
+    for (int i = 0; i < HighscoreTable::kSlots; ++i) {
+        *out << (i ? ", \"" : "\"") << table.slot(i) << "\"";
+    }
+    *out << "}";
+}

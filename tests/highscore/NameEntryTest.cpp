@@ -1,0 +1,202 @@
+#include <array>
+#include <string>
+
+#include "HighscoreFixture.h"
+#include "highscore/GameOver.h"
+#include "highscore/HighscoreFile.h"
+#include "highscore/HighscoreScreen.h"
+#include "support/HeadlessScreen.h"
+#include "support/TestPictures.h"
+
+namespace {
+
+constexpr int kReturn = 13;
+constexpr int kBackspace = 8;
+
+class NameEntryTest : public HighscoreFixture {
+  protected:
+    NameEntryTest() {
+        writeSolidPicture(folder.file("data/MU/mu002.obx"), 8, 8, kBackground);
+        writeSolidPicture(folder.file("data/H/h000.obx"), 6, 4, kTitle);
+        for (int i = 1; i <= 36; ++i) {
+            char path[32];
+            std::snprintf(path, sizeof path, "data/H/h%03d.obx", i);
+            writeSolidPicture(folder.file(path), 12, 16, letterColour(i));
+        }
+        entry.loadImages(screen.surface());
+    }
+
+    static TestRgb letterColour(int picture) {
+        return TestRgb{static_cast<std::uint8_t>(4 * picture), 30, 200};
+    }
+
+    // One logic frame with the given keys held.
+    int frame(std::initializer_list<int> held) {
+        keys.fill(0);
+        for (int key : held) {
+            keys[key] = 1;
+        }
+        return entry.handleInput(keys.data());
+    }
+    void type(const char* letters) {
+        for (const char* c = letters; *c; ++c) {
+            frame({*c});
+            frame({});
+        }
+    }
+    HighscoreTable stored() {
+        HighscoreTable table;
+        loadHighscoreTable(table);
+        return table;
+    }
+
+    static constexpr TestRgb kBackground{10, 10, 40};
+    static constexpr TestRgb kTitle{220, 220, 30};
+    HeadlessScreen screen;
+    HighscoreScreen entry;
+    std::array<Uint8, SDLK_LAST> keys{};
+};
+
+TEST_F(NameEntryTest, GameOverComparesTheBetterScoreWithTheLowestEntry) {
+    writeDefaultHighscores();
+    int finalScore = -1;
+    EXPECT_EQ(ModeMenu, decideGameOver(100, 0, finalScore));
+    EXPECT_EQ(100, finalScore);
+    EXPECT_EQ(ModeNameEntry, decideGameOver(101, 0, finalScore));
+    EXPECT_EQ(101, finalScore);
+    EXPECT_EQ(ModeNameEntry, decideGameOver(250, 300, finalScore));
+    EXPECT_EQ(300, finalScore);
+    EXPECT_EQ(ModeMenu, decideGameOver(-30, 60, finalScore));
+    EXPECT_EQ(60, finalScore);
+}
+
+TEST_F(NameEntryTest, GameOverValidatesAndReadsAMissingFileAsEmpty) {
+    int finalScore = -1;
+    EXPECT_EQ(ModeMenu, decideGameOver(0, 0, finalScore));
+    EXPECT_EQ(ModeNameEntry, decideGameOver(1, 0, finalScore));
+    EXPECT_FALSE(exists(kHighscorePath));
+
+    writeStoredText("ZOK\r\n1\r\n900\r\n");  // checksum missing: the defaults replace it
+    EXPECT_EQ(ModeMenu, decideGameOver(100, 0, finalScore));
+    EXPECT_EQ(HighscoreTable::defaults(), stored());
+}
+
+TEST_F(NameEntryTest, TypedNameWithBackspaceIsSavedOnceBetweenEqualAndLowerScores) {
+    writeDefaultHighscores();
+    entry.enter(400, 6);
+    frame({'a'});
+    frame({'a'});  // held: one letter only
+    frame({});
+    type("b");
+    frame({kBackspace});
+    frame({kBackspace});
+    frame({});
+    type("c");
+    EXPECT_EQ(std::string("AC"), std::string(entry.name(), entry.nameLength()));
+
+    EXPECT_EQ(1, frame({kReturn}));
+    EXPECT_EQ(-1, frame({kReturn})) << "a held Return saves once";
+    const HighscoreTable table = stored();
+    EXPECT_TRUE(table.checksumMatches());
+    EXPECT_EQ(1515 - 101 + 400 + 6, table.checksum());
+    const char* expected[5][3] = {{"ZOK", "5", "500"},
+                                  {"ZOK", "4", "400"},
+                                  {"AC", "6", "400"},
+                                  {"ZOK", "3", "300"},
+                                  {"ZOK", "2", "200"}};
+    for (int e = 0; e < 5; ++e) {
+        EXPECT_STREQ(expected[e][0], table.slot(HighscoreTable::nameSlot(e))) << "entry " << e;
+        EXPECT_STREQ(expected[e][1], table.slot(HighscoreTable::livesSlot(e))) << "entry " << e;
+        EXPECT_STREQ(expected[e][2], table.slot(HighscoreTable::scoreSlot(e))) << "entry " << e;
+    }
+}
+
+TEST_F(NameEntryTest, NineLettersAtMostAndInAlphabetOrderWithinAFrame) {
+    writeDefaultHighscores();
+    entry.enter(1000, 3);
+    frame({'z', 'a'});
+    frame({});
+    type("bcdefghij");
+    EXPECT_EQ(9, entry.nameLength());
+    EXPECT_EQ(std::string("AZBCDEFGH"), std::string(entry.name(), 9));
+    frame({kBackspace});
+    frame({});
+    type("x");
+    EXPECT_EQ(std::string("AZBCDEFGX"), std::string(entry.name(), 9));
+
+    EXPECT_EQ(1, frame({kReturn}));
+    EXPECT_STREQ("AZBCDEFGX", stored().slot(0));
+}
+
+TEST_F(NameEntryTest, EmptyNameAndMissingFileSaveFourEmptyEntries) {
+    entry.enter(5, 2);
+    frame({kBackspace});  // nothing to erase
+    EXPECT_EQ(1, frame({kReturn}));
+    const HighscoreTable table = stored();
+    EXPECT_STREQ("", table.slot(0));
+    EXPECT_STREQ("2", table.slot(1));
+    EXPECT_STREQ("5", table.slot(2));
+    for (int i = 3; i < 15; ++i) {
+        EXPECT_STREQ("", table.slot(i)) << "slot " << i;
+    }
+    EXPECT_STREQ("7", table.slot(15));
+}
+
+TEST_F(NameEntryTest, InsertKeepsEqualScoresAboveAndDropsTheFifth) {
+    HighscoreTable table = HighscoreTable::defaults();
+    EXPECT_EQ(-1, table.insertHighscore("LOW", 1, 100));
+    EXPECT_EQ(HighscoreTable::defaults(), table);
+    EXPECT_EQ(3, table.insertHighscore("TIE", 7, 300));
+    EXPECT_STREQ("300", table.slot(HighscoreTable::scoreSlot(2)));
+    EXPECT_STREQ("TIE", table.slot(HighscoreTable::nameSlot(3)));
+    EXPECT_STREQ("200", table.slot(HighscoreTable::scoreSlot(4)));
+    EXPECT_EQ(0, table.insertHighscore("TOP", 8, 501));
+    EXPECT_STREQ("TOP", table.slot(0));
+    EXPECT_STREQ("ZOK", table.slot(3));
+    EXPECT_STREQ("300", table.slot(HighscoreTable::scoreSlot(4)));
+}
+
+// A score longer than its 9-character slot would lose its last digit,
+// and a checksum longer than its slot would throw the whole table away.
+TEST_F(NameEntryTest, HugeScoreIsStoredAtTheHighestScoreTheFileCanHold) {
+    writeDefaultHighscores();
+    entry.enter(2000000000, 4);
+    type("max");
+    EXPECT_EQ(1, frame({kReturn}));
+    const HighscoreTable table = stored();
+    EXPECT_STREQ("MAX", table.slot(0));
+    EXPECT_STREQ("99999999", table.slot(2));
+    EXPECT_EQ(99999999 + 4 + 1515 - 101, table.number(HighscoreTable::kChecksumSlot));
+    for (int round = 0; round < 4; ++round) {
+        entry.enter(2000000000, 8);
+        EXPECT_EQ(1, frame({kReturn}));
+        frame({});
+    }
+    EXPECT_STREQ("99999999", stored().slot(HighscoreTable::kLowestScoreSlot));
+    EXPECT_TRUE(stored().checksumMatches());
+}
+
+TEST_F(NameEntryTest, DrawsTitleAndTypedLettersFifteenPixelsApart) {
+    entry.enter(10, 3);
+    type("zab");
+    entry.draw();
+    Uint8 r, g, b;
+    screen.rgbAt(0, 0, r, g, b);
+    EXPECT_EQ(kBackground.b, b);
+    screen.rgbAt(486, 350, r, g, b);
+    EXPECT_EQ(kTitle.r, r);
+    const int expected[3] = {26, 1, 2};
+    for (int i = 0; i < 3; ++i) {
+        screen.rgbAt(486 + 15 * i, 450, r, g, b);
+        EXPECT_EQ(letterColour(expected[i]).r, r) << "letter " << i;
+    }
+
+    // A new entry starts with no letters shown.
+    screen.fill(0, 0, 0);
+    entry.enter(10, 3);
+    entry.draw();
+    screen.rgbAt(486, 450, r, g, b);
+    EXPECT_EQ(0, r);
+}
+
+}  // namespace
