@@ -1,0 +1,39 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "Course1Pictures.h"
+#include "courses/course1/Level1.h"
+#include "support/HeadlessScreen.h"
+#include "support/TempFolder.h"
+#include "support/WorkingDirectory.h"
+
+// Course 1 loaded from the tests' own small pictures and freshly reset, with
+// the course music already taken.
+class Level1Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(course1pictures::write(folder.path()));
+        {
+            WorkingDirectory here(folder.path());
+            ASSERT_TRUE(here.entered());
+            level.loadImages(screen.surface());
+        }
+        srand(1);
+        level.reset();
+        level.takeSoundEvent();
+    }
+    // From second 32 on no obstacle comes, so a test's own obstacles are alone.
+    void stopSpawning() { level.perSecondTick(32, 0, false); }
+    int activeObstacles() const {
+        int n = 0;
+        for (int i = 0; i < Level1::kSlots; ++i) {
+            n += level.obstacle(i).active ? 1 : 0;
+        }
+        return n;
+    }
+
+    HeadlessScreen screen;
+    TempFolder folder;
+    Level1 level;
+};
