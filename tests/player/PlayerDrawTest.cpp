@@ -1,0 +1,357 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Keyboard.h"
+#include "player/Player.h"
+#include "support/HeadlessScreen.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+#include "support/WorkingDirectory.h"
+
+namespace {
+
+// Every picture of the table gets its own colour: the group in red, the
+// entry in green, so a screen pixel tells which picture was drawn there.
+enum Group {
+    kBackground = 0,
+    kCraft1,
+    kCraft2,
+    kFlyOff1,
+    kFlyOff2,
+    kExplosion,
+    kExplosion2,
+    kExhaust2,
+    kExhaust3,
+    kTrail4,
+    kFlame,
+    kSpare,
+};
+
+TestRgb colourOf(int group, int index) {
+    return TestRgb{static_cast<std::uint8_t>(group * 20), static_cast<std::uint8_t>(index * 16),
+                   77};
+}
+
+struct Drawn {
+    int group;
+    int index;
+    bool operator==(const Drawn& o) const { return group == o.group && index == o.index; }
+};
+
+std::ostream& operator<<(std::ostream& os, const Drawn& d) {
+    return os << "group " << d.group << " picture " << d.index;
+}
+
+constexpr int kSide = 4;  // craft, fly-off and explosion pictures
+
+class PlayerDrawTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeSeries("data/M/m%03d.obx", 1, 1, kCraft1, kSide);
+        writeSeries("data/M2/test.obx", 0, 1, kCraft2, kSide);
+        writeSeries("data/M/m%03d.obx", 3, 9, kFlyOff1, kSide);
+        writeSeries("data/M2/m%03d.obx", 3, 9, kFlyOff2, kSide);
+        writeSeries("data/M/m%03d.obx", 12, 12, kExplosion, kSide);
+        writeSeries("data/M2/exp%d.obx", 1, 4, kExplosion2, kSide);
+        writeSeries("data/M/m%03d.obx", 24, 4, kExhaust2, 1);
+        writeSeries("data/M/m%03d.obx", 28, 4, kExhaust3, 1);
+        writeSeries("data/L4/%d.obx", 4001, 4, kTrail4, 1);
+        writeSeries("data/M/m%03d.obx", 32, 4, kSpare, 1);
+        writeSeries("data/M/m%03d.obx", 36, 1, kFlame, 1);
+    }
+
+    void writeSeries(const char* pattern, int first, int count, int group, int side) {
+        for (int i = 0; i < count; ++i) {
+            char name[64];
+            std::snprintf(name, sizeof name, pattern, first + i);
+            ASSERT_TRUE(TestPicture(side, side, colourOf(group, i)).write(folder.file(name)));
+        }
+    }
+
+    void load(Player& p) {
+        WorkingDirectory here(folder.path());
+        ASSERT_TRUE(here.entered());
+        p.loadImages(screen.surface());
+        ASSERT_TRUE(p.craftImage().present());
+    }
+
+    Drawn at(int x, int y) const {
+        Uint8 r, g, b;
+        screen.rgbAt(x, y, r, g, b);
+        if (b != 77) {
+            return Drawn{kBackground, 0};
+        }
+        return Drawn{r / 20, g / 16};
+    }
+
+    // Clears the screen and draws the craft alone.
+    void drawAlone(Player& p) {
+        screen.fill(0, 0, 0);
+        p.draw();
+    }
+
+    // The flame pixels in a window around the craft's left end.
+    std::set<std::pair<int, int>> flamePixels(const Player& p) const {
+        std::set<std::pair<int, int>> lit;
+        const int x0 = static_cast<int>(p.x()), y0 = static_cast<int>(p.y());
+        for (int y = y0; y < y0 + 120 && y < 600; ++y) {
+            for (int x = x0 - 40; x < x0 + 20; ++x) {
+                if (at(x, y).group == kFlame) {
+                    lit.insert({x, y});
+                }
+            }
+        }
+        return lit;
+    }
+
+    Drawn atCraft(const Player& p) const {
+        return at(static_cast<int>(p.x()) + 1, static_cast<int>(p.y()) + 1);
+    }
+
+    HeadlessScreen screen;
+    TempFolder folder;
+};
+
+TEST_F(PlayerDrawTest, PictureFollowsTheState) {
+    Player p;
+    load(p);
+    p.start(1, 1);  // the flame stays below the pixels looked at
+    p.setLives(2);
+    p.steerTo(300.7f, 200.2f);
+    drawAlone(p);
+    EXPECT_EQ((Drawn{kCraft1, 0}), at(300, 200)) << "truncated toward zero";
+    EXPECT_EQ((Drawn{kBackground, 0}), at(299, 199));
+
+    p.hit(0);
+    for (int timer = 1; timer < 50; ++timer) {
+        ASSERT_EQ(timer, p.stateTimer());
+        drawAlone(p);
+        const Drawn expected = timer < 24 ? Drawn{kExplosion, timer / 2} : Drawn{kBackground, 0};
+        ASSERT_EQ(expected, at(250, 139)) << "timer " << timer;
+        p.updateInput(Keyboard().keys());
+    }
+
+    // Back at the start point, blinking every frame.
+    ASSERT_EQ(Respawning, p.state());
+    for (int i = 0; i < 50; ++i) {
+        drawAlone(p);
+        const Drawn expected = p.stateTimer() % 2 == 0 ? Drawn{kCraft1, 0} : Drawn{kBackground, 0};
+        ASSERT_EQ(expected, at(51, 201)) << "timer " << p.stateTimer();
+        p.updateInput(Keyboard().keys());
+    }
+    ASSERT_EQ(Flying, p.state());
+
+    p.setFinishFrame(-1);
+    drawAlone(p);
+    EXPECT_EQ((Drawn{kCraft1, 0}), atCraft(p));
+    for (int frame = 0; frame < 9; ++frame) {
+        p.setFinishFrame(frame);
+        drawAlone(p);
+        EXPECT_EQ((Drawn{kFlyOff1, frame}), atCraft(p));
+    }
+}
+
+TEST_F(PlayerDrawTest, FinishFrameBeyondTheFlyOffPicturesDrawsNothing) {
+    Player p;
+    load(p);
+    p.start(2, 1);
+    for (int frame : {9, 100}) {
+        p.setFinishFrame(frame);
+        drawAlone(p);
+        EXPECT_EQ((Drawn{kBackground, 0}), atCraft(p));
+    }
+}
+
+TEST_F(PlayerDrawTest, SecondCraftHasItsOwnCraftFlyOffAndFirstExplosionPictures) {
+    Player one(1);
+    Player two(2);
+    load(one);
+    load(two);
+    two.start(1);
+    two.setLives(3);
+    drawAlone(two);
+    EXPECT_EQ((Drawn{kCraft2, 0}), at(51, 251));
+    two.setFinishFrame(4);
+    drawAlone(two);
+    EXPECT_EQ((Drawn{kFlyOff2, 4}), at(51, 251));
+
+    two.start(1);
+    two.hit(0);
+    for (int frame = 0; frame < 12; ++frame) {
+        drawAlone(two);
+        const Drawn expected = frame < 4 ? Drawn{kExplosion2, frame} : Drawn{kExplosion, frame};
+        ASSERT_EQ(expected, atCraft(two));
+        two.updateInput(Keyboard().keys());
+        two.updateInput(Keyboard().keys());
+    }
+}
+
+// Which trail picture each visible particle shows, the later slot on top.
+std::map<std::pair<int, int>, int> visibleTrail(const Player& p, bool hideHigh) {
+    std::map<std::pair<int, int>, int> shown;
+    for (int k = 0; k < Player::kTrailLength; ++k) {
+        const Position q = p.trailParticle(k);
+        if (!hideHigh || q.y > 35.0f) {
+            shown[{static_cast<int>(q.x), static_cast<int>(q.y)}] = p.trailVariant(k);
+        }
+    }
+    return shown;
+}
+
+TEST_F(PlayerDrawTest, TrailPicturesPerCourseAndHiddenUnderTheTopBand) {
+    struct Case {
+        int course;
+        int group;
+        bool hideHigh;
+    };
+    for (const Case& c : {Case{2, kExhaust2, false}, Case{3, kExhaust3, true},
+                          Case{4, kTrail4, true}, Case{5, kTrail4, true}}) {
+        SCOPED_TRACE(c.course);
+        Player p;
+        load(p);
+        p.start(c.course == 5 ? 4 : c.course, 1);
+        p.setCourse(c.course);
+        for (int i = 0; i < 60; ++i) {
+            p.steerTo(400.0f, i < 30 ? 300.0f : 5.0f);
+        }
+        drawAlone(p);
+        const auto shown = visibleTrail(p, c.hideHigh);
+        int high = 0;
+        for (int k = 0; k < Player::kTrailLength; ++k) {
+            const Position q = p.trailParticle(k);
+            const int x = static_cast<int>(q.x), y = static_cast<int>(q.y);
+            const bool underCraft = x >= 400 && x < 400 + kSide && y >= 5 && y < 5 + kSide;
+            if (x < 0 || y < 0 || x >= 800 || y >= 600 || underCraft) {
+                continue;
+            }
+            high += q.y <= 35.0f;
+            const auto it = shown.find({x, y});
+            const Drawn expected =
+                it == shown.end() ? Drawn{kBackground, 0} : Drawn{c.group, it->second};
+            ASSERT_EQ(expected, at(x, y)) << "particle " << k << " at " << q.x << "," << q.y;
+        }
+        EXPECT_GT(high, 3) << "the test needs particles above y 35";
+    }
+}
+
+// Where the flame's copies land for the values rand() will give, worked
+// out here from the same sequence.
+std::set<std::pair<int, int>> expectedFlame(float x, float y, float vy) {
+    struct Row {
+        int copies;
+        float base;
+        int m;
+        float dy;
+        bool bent;
+    };
+    const Row rows[] = {{6, 10, 5, 18, false}, {4, 5, 8, 20, false},  {6, 5, 14, 22, true},
+                        {8, 5, 20, 24, true},  {10, 5, 30, 25, true}, {8, 5, 20, 26, true},
+                        {6, 5, 14, 28, true},  {4, 5, 8, 30, false},  {6, 10, 5, 32, false}};
+    std::set<std::pair<int, int>> lit;
+    for (const Row& row : rows) {
+        for (int i = 0; i < row.copies; ++i) {
+            const int px = static_cast<int>(x + row.base - std::rand() % row.m);
+            const float rowY = y + row.dy;
+            int py = static_cast<int>(rowY);
+            if (row.bent && x + 5 - std::rand() % 10 > px) {
+                const float dx = x - px;
+                py = static_cast<int>(dx * dx * -vy * 0.005 + rowY);
+            }
+            lit.insert({px, py});
+        }
+    }
+    return lit;
+}
+
+TEST_F(PlayerDrawTest, FlameDroopsBehindAClimbingCraft) {
+    Player p;
+    load(p);
+    p.start(1, 1);
+    p.steerTo(300.5f, 300.25f);
+    for (int i = 0; i < 6; ++i) {
+        p.updateInput(Keyboard{SDLK_UP}.keys());
+    }
+    ASSERT_LT(p.vy(), -7.0f);
+
+    std::srand(1);
+    const auto expected = expectedFlame(p.x(), p.y(), p.vy());
+    std::srand(1);
+    drawAlone(p);
+    EXPECT_EQ(expected, flamePixels(p));
+    int below = 0;
+    for (const auto& pixel : expected) {
+        below += pixel.second > static_cast<int>(p.y()) + 32;
+    }
+    EXPECT_GT(below, 0) << "some copies droop below the lowest row";
+}
+
+TEST_F(PlayerDrawTest, LevelFlameStaysOnItsNineRows) {
+    Player p;
+    load(p);
+    p.start(1, 1);
+    p.steerTo(200.0f, 100.0f);
+    const std::set<int> rows = {118, 120, 122, 124, 125, 126, 128, 130, 132};
+    for (int pass = 0; pass < 5; ++pass) {
+        drawAlone(p);
+        const auto lit = flamePixels(p);
+        ASSERT_FALSE(lit.empty());
+        for (const auto& pixel : lit) {
+            ASSERT_EQ(1u, rows.count(pixel.second)) << pixel.first << "," << pixel.second;
+            ASSERT_GE(pixel.first, 200 - 24);
+            ASSERT_LE(pixel.first, 210);
+        }
+    }
+}
+
+TEST_F(PlayerDrawTest, FlameTakesNinetySixValuesOnlyWhenShown) {
+    Player p;
+    load(p);
+    p.start(1, 1);
+    p.setLives(2);
+    auto valuesPerDrawing = [&] {
+        std::srand(1);
+        std::vector<int> seq(120);
+        for (int& v : seq) {
+            v = std::rand();
+        }
+        std::srand(1);
+        drawAlone(p);
+        const int next = std::rand();
+        for (size_t i = 0; i < seq.size(); ++i) {
+            if (seq[i] == next) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    };
+    EXPECT_EQ(96, valuesPerDrawing());
+    p.hit(0);
+    EXPECT_EQ(0, valuesPerDrawing()) << "no flame on a wreck";
+    for (int i = 0; i < 49; ++i) {
+        p.updateInput(Keyboard().keys());
+    }
+    ASSERT_EQ(Respawning, p.state());
+    for (int i = 0; i < 4; ++i) {
+        const bool shown = p.stateTimer() % 2 == 0;
+        EXPECT_EQ(shown ? 96 : 0, valuesPerDrawing()) << "the flame blinks with the craft";
+        EXPECT_EQ(shown, !flamePixels(p).empty());
+        p.updateInput(Keyboard().keys());
+    }
+    p.setFinishFrame(-1);
+    EXPECT_EQ(0, valuesPerDrawing());
+    p.setFinishFrame(3);
+    EXPECT_EQ(0, valuesPerDrawing());
+
+    // The other courses draw particles and take nothing from the sequence.
+    p.start(2, 1);
+    EXPECT_EQ(0, valuesPerDrawing());
+}
+
+}  // namespace
