@@ -1,11 +1,6 @@
-#include <SDL.h>
-
-#include "game/Game.h"
+#include "app/Application.h"
 
 int main(int, char**) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) != 0) {
-        return 1;
-    }
-    SDL_Quit();
-    return 0;
+    Application application;
+    return application.run();
 }
