@@ -1,9 +1,150 @@
+// The heads-up display: the two labels, the digits, the course banner, the
+// life icons and the pause picture; also the window icon and the start-up file.
+#include <cmath>
+#include <string>
+
 #include "assetgen/AssetModules.h"
+#include "assetgen/Lettering.h"
+#include "assetgen/Style.h"
 
 namespace {
 
-void makeHudArt(AssetWriter&) {}
+constexpr Rgb kHudText{0.93, 0.95, 1.0};
+constexpr Rgb kBannerNumber{1.0, 0.82, 0.30};
+
+// The largest text style of the given look whose lettering fits w by h.
+TextStyle fitted(const std::string& text, double w, double h, TextStyle style) {
+    while (style.sizePx > 6) {
+        const TextSize size = measureText(text, style);
+        if (size.width <= w && size.height <= h) {
+            break;
+        }
+        style.sizePx -= 0.5;
+    }
+    return style;
+}
+
+TextStyle hudStyle(double outline) {
+    TextStyle style;
+    style.sizePx = 40;
+    style.fill = kHudText;
+    style.outlineWidth = outline;
+    style.letterSpacing = 1.0;
+    return style;
+}
+
+// One picture of lettering centred in a canvas of its own size.
+void lettering(AssetWriter& out, const std::string& path, const std::string& text, int w, int h,
+               TextStyle style) {
+    Canvas canvas(w, h);
+    drawTextCentred(canvas.cr(), text, w / 2.0, h / 2.0, fitted(text, w - 2, h - 2, style));
+    out.obx(canvas, path);
+}
+
+// A small dart flying right: the craft's silhouette, in a player's colour
+// with a white spine, scaled to fit w by h.
+void craftShape(cairo_t* cr, double w, double h, Rgb colour, double outline) {
+    const double sx = w / 30.0, sy = h / 20.0;
+    cairo_save(cr);
+    cairo_scale(cr, sx, sy);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 28.5, 10);
+    cairo_curve_to(cr, 22, 3.5, 12, 2, 3, 3.5);
+    cairo_line_to(cr, 6, 10);
+    cairo_line_to(cr, 3, 16.5);
+    cairo_curve_to(cr, 12, 18, 22, 16.5, 28.5, 10);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, colour, 3, 2, 26, 16, outline / sx);
+
+    cairo_new_path(cr);
+    cairo_move_to(cr, 25, 9);
+    cairo_curve_to(cr, 20, 6, 14, 5, 8, 6);
+    cairo_line_to(cr, 9, 9);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, kWhite, 8, 5, 17, 4, outline * 0.6 / sx);
+
+    cairo_new_path(cr);
+    cairo_arc(cr, 18, 9.5, 2.6, M_PI, 2 * M_PI);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, Rgb{0.12, 0.22, 0.42}, 15, 7, 6, 3, outline * 0.5 / sx);
+    cairo_restore(cr);
+}
+
+void lifeIcon(AssetWriter& out, const std::string& path, Rgb colour) {
+    Canvas canvas(30, 20);
+    craftShape(canvas.cr(), 30, 20, colour, 1.5);
+    out.obx(canvas, path);
+}
+
+// The window icon is a plain picture with no transparency: the craft on a
+// patch of night sky.
+void windowIcon(AssetWriter& out) {
+    Canvas canvas(32, 32);
+    cairo_t* cr = canvas.cr();
+    cairo_pattern_t* sky = cairo_pattern_create_radial(8, 6, 1, 16, 16, 26);
+    cairo_pattern_add_color_stop_rgb(sky, 0, 0.30, 0.20, 0.50);
+    cairo_pattern_add_color_stop_rgb(sky, 1, 0.04, 0.04, 0.14);
+    cairo_rectangle(cr, 0, 0, 32, 32);
+    cairo_set_source(cr, sky);
+    cairo_fill(cr);
+    cairo_pattern_destroy(sky);
+    cairo_translate(cr, 1, 6);
+    craftShape(cr, 30, 20, kPlayer1, 1.2);
+    out.bmp(canvas, "X.bmp");
+}
+
+void pausePicture(AssetWriter& out) {
+    const int w = 260, h = 100;
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.cr();
+    const double r = 14;
+    cairo_new_path(cr);
+    cairo_arc(cr, w - 3 - r, 3 + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, w - 3 - r, h - 3 - r, r, 0, M_PI / 2);
+    cairo_arc(cr, 3 + r, h - 3 - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, 3 + r, 3 + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, Rgb{0.12, 0.14, 0.30}, 3, 3, w - 6, h - 6, 3);
+
+    TextStyle big = hudStyle(2.5);
+    big.sizePx = 56;
+    big.letterSpacing = 4;
+    drawTextCentred(cr, "PAUSED", w / 2.0, 42, fitted("PAUSED", w - 40, 56, big));
+    TextStyle small = hudStyle(1.5);
+    small.sizePx = 20;
+    small.fill = Rgb{0.70, 0.85, 1.0};
+    drawTextCentred(cr, "SPACE TO GO ON", w / 2.0, 80, small);
+    out.obx(canvas, "data/M/pause.obx");
+}
+
+void makeHudArt(AssetWriter& out) {
+    windowIcon(out);
+    // Kept when it exists: it holds the player's choice of full screen.
+    out.file("data/info.txt", "0\n", true);
+
+    // Each label fits the 100 pixels before the icons or digits after it.
+    lettering(out, "data/M/m037.obx", "LIVES", 92, 26, hudStyle(2));
+    lettering(out, "data/M/m038.obx", "SCORE", 92, 26, hudStyle(2));
+    for (int digit = 0; digit < 10; ++digit) {
+        const std::string path = "data/M/m0" + std::to_string(39 + digit) + ".obx";
+        lettering(out, path, std::to_string(digit), 16, 24, hudStyle(1.5));
+    }
+
+    TextStyle banner = hudStyle(2.5);
+    banner.sizePx = 48;
+    banner.letterSpacing = 2;
+    lettering(out, "data/M/m049.obx", "COURSE", 95, 44, banner);
+    banner.fill = kBannerNumber;
+    for (int course = 1; course <= 4; ++course) {
+        const std::string path = "data/M/m0" + std::to_string(49 + course) + ".obx";
+        lettering(out, path, std::to_string(course), 32, 44, banner);
+    }
+
+    lifeIcon(out, "data/MU/mu001.obx", kPlayer1);
+    lifeIcon(out, "data/M2/m201.obx", kPlayer2);
+    pausePicture(out);
+}
 
 }  // namespace
 
-const AssetModule kHudArt = {"HUD", 0, &makeHudArt};
+const AssetModule kHudArt = {"HUD", 22, &makeHudArt};
