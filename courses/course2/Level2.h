@@ -37,6 +37,10 @@ class Level2 {
     static constexpr int kDigitFive = 18;
     static constexpr int kDoublingBonus = 19;
     static constexpr int kHalvingBonus = 20;
+    // Slots of obstacle kind 1, 2 or 3.
+    static constexpr int slotCount(int number) {
+        return number == 1 ? kKind1Slots : number == 2 ? kKind2Slots : kKind3Slots;
+    }
     // Every obstacle slot plus the sweeper.
     static constexpr int kMaxHazards = kKind1Slots + kKind2Slots + kKind3Slots + 1;
 
@@ -82,6 +86,9 @@ class Level2 {
     // The sweeper crossing at (x, 0).
     void placeSweeper(int x);
     void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
+    void setPopup(int kind, int slot, const ScorePopup& popup) {
+        this->kind(kind).popups[slot] = popup;
+    }
 
   private:
     // One obstacle kind's slots, ring flags and popups, with the image entry
@@ -96,9 +103,6 @@ class Level2 {
     };
 
     KindView kind(int number);
-    static int slotCount(int number) {
-        return number == 1 ? kKind1Slots : number == 2 ? kKind2Slots : kKind3Slots;
-    }
     const Course2Object* obstaclesOf(int number) const {
         return number == 1 ? obstacles1_ : number == 2 ? obstacles2_ : obstacles3_;
     }
