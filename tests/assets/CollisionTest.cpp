@@ -1,0 +1,180 @@
+#include "assets/Collision.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "support/HeadlessScreen.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+
+namespace {
+
+// Every case runs on a 32-bit and on a 16-bit display: the answer must not
+// depend on the depth the pictures were converted to.
+class CollisionTest : public ::testing::TestWithParam<int> {
+  protected:
+    ObxImage load(const TestPicture& picture) {
+        const std::string path = folder.file("p" + std::to_string(++count) + ".obx");
+        EXPECT_TRUE(picture.write(path));
+        ObxImage image;
+        EXPECT_EQ(0, image.load(path.c_str(), screen.surface()));
+        return image;
+    }
+
+    HeadlessScreen screen{GetParam()};
+    TempFolder folder;
+    int count = 0;
+};
+
+TEST_P(CollisionTest, OnlyTheInsetOfTheBoxCanBeHit) {
+    ASSERT_EQ(GetParam(), screen.surface()->format->BitsPerPixel);
+    const ObxImage image = load(TestPicture(10, 8));
+    const Box box{100, 50, 10, 8};
+
+    EXPECT_EQ(0, pointHitsImage(101, 53, box, image)) << "one pixel inside the left edge";
+    EXPECT_EQ(1, pointHitsImage(102, 53, box, image));
+    EXPECT_EQ(1, pointHitsImage(108, 53, box, image)) << "column width - 2";
+    EXPECT_EQ(0, pointHitsImage(109, 53, box, image)) << "column width - 1";
+    EXPECT_EQ(0, pointHitsImage(104, 51, box, image)) << "one pixel inside the top edge";
+    EXPECT_EQ(1, pointHitsImage(104, 52, box, image));
+    EXPECT_EQ(1, pointHitsImage(104, 56, box, image)) << "row height - 2";
+    EXPECT_EQ(0, pointHitsImage(104, 57, box, image)) << "row height - 1";
+
+    // The whole neighbourhood, and the box-only twin agrees everywhere.
+    for (int py = 40; py < 70; ++py) {
+        for (int px = 90; px < 120; ++px) {
+            const int inside = px >= 102 && px <= 108 && py >= 52 && py <= 56;
+            ASSERT_EQ(inside, pointHitsImage(px, py, box, image)) << px << "," << py;
+            ASSERT_EQ(inside, pointInBox(px, py, box)) << px << "," << py;
+        }
+    }
+}
+
+TEST_P(CollisionTest, OnlyExactPureRedIsEmpty) {
+    TestPicture picture(12, 8, kTransparent);
+    picture.set(2, 2, TestRgb{254, 0, 0});
+    picture.set(3, 2, TestRgb{255, 1, 0});
+    picture.set(4, 2, TestRgb{255, 0, 1});
+    picture.set(5, 2, TestRgb{255, 0, 0});
+    picture.set(6, 2, TestRgb{0, 0, 0});
+    picture.set(7, 2, TestRgb{255, 255, 255});
+    picture.set(8, 2, TestRgb{250, 3, 2});
+    const ObxImage image = load(picture);
+    const Box box{200, 100, 12, 8};
+    const int expected[] = {1, 1, 1, 0, 1, 1, 1};
+    // Twice: before and after the picture was first drawn (and run-length
+    // encoded for the blit).
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(expected[i], pointHitsImage(202 + i, 102, box, image)) << "column " << 2 + i;
+            EXPECT_EQ(expected[i], isSolidPixel(2 + i, 2, image));
+        }
+        EXPECT_EQ(0, pointHitsImage(205, 104, box, image));
+        EXPECT_EQ(1, pointInBox(205, 104, box)) << "the box alone does count there";
+        image.draw(screen.surface(), 0, 0);
+    }
+}
+
+TEST_P(CollisionTest, PicturesThreePixelsOrLessAcrossAreNeverHit) {
+    const int sizes[][2] = {{3, 3}, {3, 20}, {20, 3}, {2, 2}, {1, 1}};
+    for (const auto& size : sizes) {
+        const ObxImage image = load(TestPicture(size[0], size[1]));
+        const Box box{50, 60, size[0], size[1]};
+        for (int py = 50; py < 90; ++py) {
+            for (int px = 40; px < 80; ++px) {
+                ASSERT_EQ(0, pointHitsImage(px, py, box, image))
+                    << size[0] << "x" << size[1] << " at " << px << "," << py;
+                ASSERT_EQ(0, pointInBox(px, py, box));
+            }
+        }
+    }
+    // An absent picture has size 0 and no pixels, even under a wrong box.
+    const ObxImage absent;
+    for (int p = -5; p < 20; ++p) {
+        EXPECT_EQ(0, pointHitsImage(p, p, Box{0, 0, 0, 0}, absent));
+        EXPECT_EQ(0, pointHitsImage(p, p, Box{0, 0, 12, 12}, absent));
+    }
+}
+
+TEST_P(CollisionTest, BoxLargerThanItsPictureNeverReadsOutsideIt) {
+    const ObxImage image = load(TestPicture(10, 10));
+    const Box box{0, 0, 40, 40};
+    for (int py = 0; py < 40; ++py) {
+        for (int px = 0; px < 40; ++px) {
+            const int expected = px >= 2 && px < 10 && py >= 2 && py < 10;
+            ASSERT_EQ(expected, pointHitsImage(px, py, box, image)) << px << "," << py;
+        }
+    }
+}
+
+TEST_P(CollisionTest, CraftTestsItsSixPointsInOrder) {
+    // A craft at (10, 5) puts its points at (51, 8), (10, 33), (93, 33),
+    // (51, 45), (51, 17) and (51, 29).
+    const Box box{0, 0, 100, 60};
+    auto craftAgainst = [&](std::initializer_list<ProbePoint> solid) {
+        TestPicture picture(100, 60, kTransparent);
+        for (const ProbePoint& p : solid) {
+            picture.set(p.x, p.y, kSolid);
+        }
+        const ObxImage image = load(picture);
+        return craftHitsImage(10.0f, 5.0f, box, image);
+    };
+    EXPECT_EQ(0, craftAgainst({}));
+    EXPECT_EQ(0, craftAgainst({{52, 8}, {10, 34}, {50, 45}}));
+    EXPECT_EQ(3, craftAgainst({{93, 33}}));
+    EXPECT_EQ(5, craftAgainst({{51, 29}, {51, 17}}));
+    EXPECT_EQ(6, craftAgainst({{51, 29}}));
+    EXPECT_EQ(1, craftAgainst({{51, 45}, {10, 33}, {51, 8}}));
+    EXPECT_EQ(1, craftTouchesBox(10.0f, 5.0f, box));
+
+    // Point 2 (the tail) is the first inside this box.
+    EXPECT_EQ(2, craftTouchesBox(10.0f, 5.0f, Box{8, 20, 30, 30}));
+}
+
+TEST_P(CollisionTest, CraftBesideAnObjectDoesNotTouchIt) {
+    const ObxImage image = load(TestPicture(60, 60));
+    // Just left of the box: the nose point (x + 83) lies on the box's
+    // excluded edge column.
+    const Box box{300, 200, 60, 60};
+    EXPECT_EQ(0, craftHitsImage(218.0f, 200.0f, box, image));
+    EXPECT_EQ(0, craftTouchesBox(218.0f, 200.0f, box));
+    EXPECT_EQ(3, craftHitsImage(219.0f, 200.0f, box, image));
+    EXPECT_EQ(0, craftHitsImage(0.0f, 0.0f, box, image));
+    EXPECT_EQ(0, craftTouchesBox(0.0f, 0.0f, box));
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayDepths, CollisionTest, ::testing::Values(32, 16),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::to_string(info.param) + "bit";
+                         });
+
+TEST(CraftProbePoints, PositionPlusOffsetTruncatedTowardZero) {
+    ProbePoint points[kProbePointCount];
+    craftProbePoints(10.9f, 20.7f, points);
+    const ProbePoint expected[] = {{51, 23}, {10, 48}, {93, 48}, {51, 60}, {51, 32}, {51, 44}};
+    for (int i = 0; i < kProbePointCount; ++i) {
+        EXPECT_EQ(expected[i].x, points[i].x) << i;
+        EXPECT_EQ(expected[i].y, points[i].y) << i;
+    }
+
+    // Left of and above the screen the sums truncate toward zero, not down.
+    craftProbePoints(-41.5f, -3.5f, points);
+    const ProbePoint negative[] = {{0, 0}, {-41, 24}, {41, 24}, {0, 36}, {0, 8}, {0, 20}};
+    for (int i = 0; i < kProbePointCount; ++i) {
+        EXPECT_EQ(negative[i].x, points[i].x) << i;
+        EXPECT_EQ(negative[i].y, points[i].y) << i;
+    }
+
+    // Half a pixel left of and above the screen: the offset is added before
+    // truncating (truncating the position first would give 41, 3 and 28).
+    craftProbePoints(-0.5f, -0.5f, points);
+    const ProbePoint edge[] = {{40, 2}, {0, 27}, {82, 27}, {40, 39}, {40, 11}, {40, 23}};
+    for (int i = 0; i < kProbePointCount; ++i) {
+        EXPECT_EQ(edge[i].x, points[i].x) << i;
+        EXPECT_EQ(edge[i].y, points[i].y) << i;
+    }
+}
+
+}  // namespace
