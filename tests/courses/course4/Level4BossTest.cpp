@@ -1,0 +1,335 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "courses/course4/Level4Fixture.h"
+
+class Level4BossTest : public Level4Fixture {
+  protected:
+    int activeShots() const {
+        int count = 0;
+        for (int i = 0; i < Level4::kProjectileSlots; ++i) {
+            count += level_.projectile(i).active ? 1 : 0;
+        }
+        return count;
+    }
+    // A still drift point, so that only the wobble moves the brain.
+    void holdDriftPoint(int x, int y) { level_.boss().setDriftPoint(x, y, x, y); }
+};
+
+TEST_F(Level4BossTest, TheBeamCycleBeginsOnlyWithTheBrainAtOrLeftOf520) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    boss.setBrainPosition(521, 250);
+    boss.setAttack(159, BrainBoss::Drifting);
+    level_.bossStep();
+    EXPECT_EQ(boss.attackTimer(), 0);
+    EXPECT_EQ(boss.attackPhase(), BrainBoss::Drifting);
+
+    holdDriftPoint(320, 250);  // keeps the brain at x 310..330
+    boss.setBrainPosition(520, 250);
+    boss.setBossClock(1);
+    boss.setAttack(159, BrainBoss::Drifting);
+    level_.bossStep();
+    EXPECT_EQ(boss.attackTimer(), 160);
+    for (int step = 161; step <= 220; ++step) {
+        level_.bossStep();
+        const int expected = step < 175   ? BrainBoss::Charging
+                             : step < 220 ? BrainBoss::Firing
+                                          : BrainBoss::Drifting;
+        EXPECT_EQ(boss.attackPhase(), expected) << "step " << step;
+    }
+    EXPECT_EQ(boss.attackTimer(), 0);
+}
+
+TEST_F(Level4BossTest, ARetreatingBrainSkipsItsAttack) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    boss.setBrainPosition(400, 250);
+    boss.setRetreating(1);
+    boss.setAttack(159, BrainBoss::Drifting);
+    level_.bossStep();
+    EXPECT_EQ(boss.attackTimer(), 0);
+}
+
+TEST_F(Level4BossTest, TheChargeShakesTheBrainAndTheClockStandsStill) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    holdDriftPoint(400, 250);
+    boss.setBossClock(5);
+    boss.setAttack(158, BrainBoss::Drifting);
+    level_.bossStep();
+    level_.bossStep();  // attackTimer 160: the last drift step
+    const int x = boss.brain().x;
+    const int y = boss.brain().y;
+    const int clock = boss.bossClock();
+    const int shots = activeShots();
+    for (int step = 161; step <= 219; ++step) {
+        level_.bossStep();
+        const int shake = step <= 174 && step % 2 == 1 ? 3 : 0;
+        EXPECT_EQ(boss.brain().y, y + shake) << "step " << step;
+        EXPECT_EQ(boss.brain().x, x);
+        EXPECT_EQ(boss.bossClock(), clock);
+    }
+    EXPECT_EQ(activeShots(), shots);
+    EXPECT_EQ(boss.attackPhase(), BrainBoss::Firing);
+}
+
+TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolleyAndRetargets) {
+    enterChamberArrival();
+    const int wallX = level_.chamberX() - 5 - 160 + 1000;
+    srand(3);
+    runFrames(1);
+    srand(3);
+    const int mouth = rand() % 2;
+    const int base = mouth == 0 ? rand() % 4 - 4 : rand() % 4;
+    for (int i = 0; i < 4; ++i) {
+        const int speedY = rand() % 2 + base - 1;
+        const int speedX = rand() % 4 + 2;
+        const int image = rand() % 3;
+        const Projectile& shot = level_.projectile(i);
+        EXPECT_TRUE(shot.active);
+        EXPECT_EQ(shot.speedY, speedY);
+        EXPECT_EQ(shot.speedX, speedX);
+        EXPECT_EQ(shot.image, image);
+        // Fired from the mouth, then moved once with the scrolling field.
+        EXPECT_EQ(shot.x, (mouth == 0 ? wallX + 16 : wallX - 20) - speedX - 2);
+        EXPECT_EQ(shot.y, (mouth == 0 ? 83 : 509) - speedY);
+    }
+    EXPECT_FALSE(level_.projectile(4).active);
+    const int targetX = rand() % 150 + 350;
+    const int targetY = rand() % 400 + 100;
+    EXPECT_EQ(level_.boss().targetX(), targetX);
+    EXPECT_EQ(level_.boss().targetY(), targetY);
+    EXPECT_EQ(level_.boss().bossClock(), 1);
+}
+
+TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
+    enterBossFight();
+    int upper = 0, lower = 0;
+    for (int volley = 0; volley < 40; ++volley) {
+        for (int i = 0; i < Level4::kProjectileSlots; ++i) {
+            level_.setProjectile(i, Projectile{});
+        }
+        level_.boss().setBossClock(20 * volley + 19);
+        level_.boss().setAttack(0, BrainBoss::Drifting);
+        level_.bossStep();  // clock 19 -> 20: no volley
+        ASSERT_EQ(activeShots(), 0);
+        level_.boss().setBossClock(20 * volley + 20);
+        level_.bossStep();
+        ASSERT_EQ(activeShots(), 4);
+        const int y = level_.projectile(0).y;
+        int lowest = 99, highest = -99;
+        for (int i = 0; i < 4; ++i) {
+            const Projectile& shot = level_.projectile(i);
+            EXPECT_EQ(shot.y, y);
+            lowest = std::min(lowest, shot.speedY);
+            highest = std::max(highest, shot.speedY);
+        }
+        EXPECT_LE(highest - lowest, 1);
+        if (y == 83) {
+            ++upper;
+            EXPECT_GE(lowest, -5);
+            EXPECT_LE(highest, -1);
+        } else {
+            ++lower;
+            EXPECT_EQ(y, 509);
+            EXPECT_GE(lowest, -1);
+            EXPECT_LE(highest, 3);
+        }
+    }
+    EXPECT_GT(upper, 0);
+    EXPECT_GT(lower, 0);
+}
+
+TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
+    enterBossFight();
+    Projectile parked;
+    parked.active = true;
+    parked.x = 300;
+    for (int i = 0; i < Level4::kProjectileSlots; ++i) {
+        level_.setProjectile(i, parked);
+    }
+    level_.boss().setBossClock(40);
+    level_.boss().setAttack(0, BrainBoss::Drifting);
+    srand(5);
+    level_.bossStep();
+    const int next = rand();
+    EXPECT_EQ(activeShots(), 40);
+    // Mouth, base and the four spreads; no shot draws its own.
+    srand(5);
+    for (int i = 0; i < 6; ++i) {
+        rand();
+    }
+    EXPECT_EQ(rand(), next);
+}
+
+TEST_F(Level4BossTest, TheBrainWobblesAboutItsDriftPointAndTheStalkFollows) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    holdDriftPoint(400, 250);
+    boss.setBossClock(8);
+    boss.setAttack(0, BrainBoss::Drifting);
+    level_.bossStep();
+    // 90 degrees with this game's degree: the sine is 1.
+    EXPECT_EQ(boss.brain().x, 410);
+    EXPECT_EQ(boss.brain().y, 270);
+    boss.setBossClock(35);
+    level_.bossStep();
+    // 360 degrees falls a hair short of a full turn: the sine is slightly
+    // negative, and truncation takes a pixel off.
+    EXPECT_EQ(boss.brain().x, 399);
+    EXPECT_EQ(boss.brain().y, 249);
+    boss.setBossClock(17);
+    level_.bossStep();
+    EXPECT_EQ(boss.brain().x, 400);
+    for (int k = 1; k <= 9; ++k) {
+        EXPECT_EQ(boss.segment(k).x, 401 + 22 * k) << "segment " << k;
+    }
+}
+
+TEST_F(Level4BossTest, WobbleAndStalkFollowTheirFormulasStepByStep) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    boss.setRetreating(0);
+    for (int step = 0; step < 150; ++step) {
+        boss.setAttack(0, BrainBoss::Drifting);
+        int oldY[10];
+        for (int k = 1; k <= 9; ++k) {
+            oldY[k] = boss.segment(k).y;
+        }
+        int history[37];
+        history[0] = 0;
+        for (int i = 1; i < 37; ++i) {
+            history[i] = boss.yHistory(i - 1);
+        }
+        level_.bossStep();
+        const double s = std::sin(boss.bossClock() * 10 * 0.0174532925);
+        const int x = static_cast<int>(10 * s + level_.chamberX() + boss.baseX() + 200);
+        const int y = static_cast<int>(20 * s + boss.baseY());
+        ASSERT_EQ(boss.brain().x, x);
+        ASSERT_EQ(boss.brain().y, y);
+        ASSERT_EQ(boss.yHistory(0), y);
+        for (int k = 1; k <= 9; ++k) {
+            const int h = history[4 * k];
+            const double t = (280 - h) * 0.1 * k + h;
+            const bool above = oldY[k] > h;
+            const int expected = (above ? h < t : h > t) ? static_cast<int>(t) : h;
+            ASSERT_EQ(boss.segment(k).y, expected) << "step " << step << " segment " << k;
+            ASSERT_EQ(boss.segment(k).x,
+                      static_cast<int>((level_.chamberX() + 820 - x) * 0.1 * k + 1 + x));
+        }
+    }
+}
+
+TEST_F(Level4BossTest, RamsCostHitPointsAndTheThirdKills) {
+    enterBossFight();
+    level_.takeSoundEvent();
+    EXPECT_EQ(level_.hurtBrain(), 1100);
+    EXPECT_EQ(level_.takeSoundEvent(), 15);
+    EXPECT_EQ(level_.takeBounce(), 1);
+    EXPECT_EQ(level_.takeBounce(), 0);
+    EXPECT_EQ(level_.boss().retreating(), 1);
+    EXPECT_EQ(level_.boss().targetX(), 620);
+    EXPECT_EQ(level_.boss().targetY(), 300);
+    EXPECT_EQ(level_.hurtBrain(), 1100);
+    EXPECT_EQ(level_.takeSoundEvent(), 15);
+    EXPECT_EQ(level_.state(), BossFight);
+    level_.boss().setBossClock(30);
+    EXPECT_EQ(level_.hurtBrain(), 1200);
+    EXPECT_EQ(level_.takeSoundEvent(), 16);
+    EXPECT_EQ(level_.state(), BossDeath);
+    EXPECT_EQ(level_.boss().bossClock(), 0);
+    EXPECT_FALSE(level_.inBossFight());
+}
+
+TEST_F(Level4BossTest, ARamEndsTheBeamAtOnce) {
+    enterBossFight();
+    level_.boss().setAttack(200, BrainBoss::Firing);
+    level_.hurtBrain();
+    EXPECT_EQ(level_.boss().attackTimer(), 0);
+    EXPECT_EQ(level_.boss().attackPhase(), BrainBoss::Drifting);
+}
+
+TEST_F(Level4BossTest, TheRetreatHurriesRightAndEndsAt620) {
+    enterBossFight();
+    BrainBoss& boss = level_.boss();
+    holdDriftPoint(450, 250);
+    boss.setAttack(0, BrainBoss::Drifting);
+    level_.bossStep();
+    level_.hurtBrain();
+    const int wall = level_.frontWall().x;
+    int steps = 0;
+    while (boss.retreating() == 1) {
+        ASSERT_LT(++steps, 60);
+        const int startX = boss.brain().x;
+        const int baseX = boss.baseX();
+        level_.bossStep();
+        if (startX >= 620) {
+            EXPECT_EQ(boss.retreating(), 0);
+            EXPECT_GE(boss.targetX(), 350);
+            EXPECT_LE(boss.targetX(), 499);
+        } else {
+            EXPECT_EQ(boss.retreating(), 1) << "step " << steps;
+            EXPECT_EQ(boss.baseX(), std::min(baseX + 5, 620));
+            EXPECT_EQ(level_.frontWall().x, steps % 2 == 1 ? wall - 5 : wall);
+        }
+    }
+    // The drift point needs 32 steps to come within the wobble's reach.
+    EXPECT_GE(steps, 33);
+    EXPECT_GE(boss.brain().x, 600);
+}
+
+TEST_F(Level4BossTest, AKillingRamByPlayer1FinishesTheCourse63FramesLater) {
+    enterBossFight();
+    level_.boss().setHitPoints(1);
+    freezeBrainAt(430, 250);
+    const int shots = activeShots();
+    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 1200);
+    EXPECT_EQ(level_.state(), BossDeath);
+    // The first death step ran in the same update and fired a volley.
+    EXPECT_EQ(level_.boss().bossClock(), 1);
+    EXPECT_EQ(activeShots(), shots + 4);
+    for (int frame = 1; frame < 63; ++frame) {
+        runFrames(1);
+        ASSERT_FALSE(level_.isFinished()) << frame;
+    }
+    runFrames(1);
+    EXPECT_TRUE(level_.isFinished());
+}
+
+TEST_F(Level4BossTest, AKillingRamByPlayer2FinishesTheCourse64FramesLater) {
+    enterBossFight();
+    level_.boss().setHitPoints(1);
+    freezeBrainAt(430, 250);
+    EXPECT_EQ(level_.updatePlayer1(0.0f, 280.0f, false), -1);
+    EXPECT_EQ(level_.updatePlayer2(ramX(), ramY(), true), 1200);
+    EXPECT_EQ(level_.boss().bossClock(), 0);
+    for (int frame = 1; frame < 64; ++frame) {
+        runFrames(1);
+        ASSERT_FALSE(level_.isFinished()) << frame;
+    }
+    runFrames(1);
+    EXPECT_TRUE(level_.isFinished());
+}
+
+TEST_F(Level4BossTest, ShotsStopMovingOnceTheBrainIsDead) {
+    enterBossFight();
+    Projectile shot;
+    shot.active = true;
+    shot.x = 300;
+    shot.y = 300;
+    shot.speedX = 3;
+    shot.speedY = 1;
+    shot.width = shot.height = 10;
+    level_.setProjectile(0, shot);
+    level_.boss().setHitPoints(1);
+    level_.hurtBrain();
+    runFrames(10);
+    EXPECT_EQ(level_.projectile(0).x, 300);
+    EXPECT_EQ(level_.projectile(0).y, 300);
+    // The walls shake every frame of the fade.
+    const int wall = level_.frontWall().x;
+    runFrames(1);
+    EXPECT_EQ(std::abs(level_.frontWall().x - wall), 5);
+}

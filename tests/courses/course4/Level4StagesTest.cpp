@@ -1,0 +1,150 @@
+#include <cstdlib>
+
+#include "courses/course4/Level4Fixture.h"
+
+using Level4StagesTest = Level4Fixture;
+
+TEST_F(Level4StagesTest, ResetStartsTheApproachWithItsMusicOnce) {
+    EXPECT_EQ(level_.state(), Playing);
+    EXPECT_EQ(level_.takeSoundEvent(), 4);
+    EXPECT_EQ(level_.takeSoundEvent(), -1);
+    EXPECT_EQ(level_.boss().hitPoints(), 3);
+    EXPECT_EQ(level_.takeBounce(), 0);
+    for (int i = 0; i < Level4::kScenerySlots; ++i) {
+        const SceneryObject& object = level_.scenery(i);
+        EXPECT_TRUE(object.active);
+        EXPECT_GE(object.speed, 5);
+        EXPECT_LE(object.speed, 14);
+        EXPECT_GE(object.y, 40);
+        EXPECT_LE(object.y, 539);
+        EXPECT_EQ(object.width, 30);
+    }
+    for (int i = 0; i < Level4::kObstacleSlots; ++i) {
+        EXPECT_FALSE(level_.obstacle(i).active);
+        EXPECT_EQ(level_.popup(i).value, -1);
+    }
+    EXPECT_EQ(level_.bottomBand(0).y, 550);
+    EXPECT_EQ(level_.bottomBand(1).x, 800);
+    EXPECT_EQ(level_.farBackground(1).x, 800);
+}
+
+TEST_F(Level4StagesTest, ResetDrawsTheSceneryFromRandInItsOrder) {
+    srand(7);
+    level_.reset();
+    srand(7);
+    for (int i = 0; i < Level4::kScenerySlots; ++i) {
+        const int speed = rand() % 10 + 5;
+        const int image = rand() % 6;
+        const int x = rand() % 800;
+        const int y = rand() % 500 + 40;
+        EXPECT_EQ(level_.scenery(i).speed, speed);
+        EXPECT_EQ(level_.scenery(i).image, image);
+        EXPECT_EQ(level_.scenery(i).x, x);
+        EXPECT_EQ(level_.scenery(i).y, y);
+    }
+}
+
+TEST_F(Level4StagesTest, ChamberArrivesInFrame321AndStopsInFrame521) {
+    runFrames(320);
+    EXPECT_EQ(level_.state(), Playing);
+    EXPECT_EQ(level_.wrapCount(), 0);
+    runFrames(1);
+    EXPECT_EQ(level_.state(), ChamberArrival);
+    EXPECT_EQ(level_.wrapCount(), 1);
+    EXPECT_EQ(level_.chamberX(), 795);
+    EXPECT_EQ(level_.bottomBand(1).x, 795);
+    EXPECT_EQ(level_.chamberPiece(0).x, 795);
+    EXPECT_EQ(level_.chamberPiece(1).x, 795 + 926);
+    EXPECT_EQ(level_.chamberPiece(2).x, 795);
+    EXPECT_EQ(level_.boss().bossClock(), 0);
+
+    runFrames(199);
+    EXPECT_EQ(level_.state(), ChamberArrival);
+    EXPECT_EQ(level_.chamberX(), -200);
+    runFrames(1);
+    EXPECT_EQ(level_.courseFrames(), 521);
+    EXPECT_EQ(level_.state(), BossFight);
+    EXPECT_TRUE(level_.inBossFight());
+    EXPECT_EQ(level_.chamberX(), -200);
+    EXPECT_EQ(level_.bottomBand(1).speed, 0);
+    EXPECT_EQ(level_.damageValue(), 0);
+    // The walls' right edge meets the screen's, the right side stands at 726.
+    EXPECT_EQ(level_.frontWall().x, 800 - 160);
+    EXPECT_EQ(level_.backWall().x, 800 - 10);
+    EXPECT_EQ(level_.chamberPiece(1).x, 726);
+    EXPECT_EQ(level_.chamberPiece(2).y, 465);
+    // Wraps during the arrival do not count.
+    EXPECT_EQ(level_.wrapCount(), 1);
+}
+
+TEST_F(Level4StagesTest, ChamberOvershootingItsPlaceStopsAtMinus200) {
+    enterChamberArrival();
+    level_.setChamberX(-197);
+    runFrames(1);
+    EXPECT_EQ(level_.state(), BossFight);
+    EXPECT_EQ(level_.chamberX(), -200);
+    EXPECT_EQ(level_.bottomBand(1).speed, 0);
+    EXPECT_EQ(level_.frontWall().x, -200 - 160 + 1000);
+}
+
+TEST_F(Level4StagesTest, NothingScrollsOnceTheFightHasBegun) {
+    enterBossFight();
+    const int background = level_.farBackground(0).x;
+    const int top = level_.topBand(1).x;
+    const int bottom = level_.bottomBand(0).x;
+    runFrames(100);
+    EXPECT_EQ(level_.farBackground(0).x, background);
+    EXPECT_EQ(level_.topBand(1).x, top);
+    EXPECT_EQ(level_.bottomBand(0).x, bottom);
+    EXPECT_EQ(level_.chamberX(), -200);
+    EXPECT_EQ(level_.chamberPiece(0).x, -200);
+    EXPECT_EQ(level_.state(), BossFight);
+}
+
+TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
+    int spawned = 0;
+    for (int frame = 0; frame < 320; ++frame) {
+        runFrames(1);
+        for (int i = 0; i < Level4::kObstacleSlots; ++i) {
+            const Obstacle& obstacle = level_.obstacle(i);
+            if (obstacle.active && obstacle.x == 800 - obstacle.speed) {
+                ++spawned;
+                EXPECT_GE(obstacle.speed, 10);
+                EXPECT_LE(obstacle.speed, 24);
+                EXPECT_GE(obstacle.y, 40);
+                EXPECT_LE(obstacle.y, 439);
+            }
+        }
+    }
+    EXPECT_GT(spawned, 0);
+    enterBossFight();
+    runFrames(60);  // the last obstacles leave
+    for (int i = 0; i < Level4::kObstacleSlots; ++i) {
+        EXPECT_FALSE(level_.obstacle(i).active);
+    }
+}
+
+TEST_F(Level4StagesTest, ASecondGameStartsTheCourseAfresh) {
+    enterBossFight();
+    level_.hurtBrain();
+    level_.hurtBrain();
+    level_.hurtBrain();
+    ASSERT_EQ(level_.state(), BossDeath);
+    runFrames(64);
+    ASSERT_TRUE(level_.isFinished());
+    level_.reset();
+    EXPECT_EQ(level_.state(), Playing);
+    EXPECT_FALSE(level_.isFinished());
+    EXPECT_EQ(level_.boss().hitPoints(), 3);
+    EXPECT_EQ(level_.boss().retreating(), 0);
+    EXPECT_EQ(level_.wrapCount(), 0);
+    EXPECT_EQ(level_.bottomBand(1).speed, 5);
+    EXPECT_EQ(level_.frontWall().x, 800);
+    EXPECT_EQ(level_.boss().brain().x, 800);
+    for (int i = 0; i < Level4::kProjectileSlots; ++i) {
+        EXPECT_FALSE(level_.projectile(i).active);
+    }
+    runFrames(321);
+    EXPECT_EQ(level_.state(), ChamberArrival);
+    EXPECT_EQ(level_.chamberX(), 795);
+}

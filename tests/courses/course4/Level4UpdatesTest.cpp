@@ -1,0 +1,248 @@
+#include "courses/course4/Level4Fixture.h"
+
+class Level4UpdatesTest : public Level4Fixture {
+  protected:
+    // A craft well clear of the chamber, the brain and the bands.
+    static constexpr float kClearX = 100.0f;
+    static constexpr float kClearY = 300.0f;
+
+    void SetUp() override {
+        Level4Fixture::SetUp();
+        level_.takeSoundEvent();
+    }
+    Projectile shotAt(int x, int y) const {
+        Projectile shot;
+        shot.active = true;
+        shot.x = x;
+        shot.y = y;
+        shot.speedX = 2;
+        shot.width = shot.height = 10;
+        return shot;
+    }
+};
+
+TEST_F(Level4UpdatesTest, AFrameWithNothingReportsMinusOne) {
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), -1);
+    enterBossFight();
+    calmBoss();
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), -1);
+    EXPECT_EQ(level_.takeSoundEvent(), -1);
+}
+
+TEST_F(Level4UpdatesTest, AShotInTheFightCostsTheCraftButNoPointsAndFliesOn) {
+    enterBossFight();
+    calmBoss();
+    level_.setProjectile(7, shotAt(142, 310));
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 0);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    EXPECT_TRUE(level_.projectile(7).active);
+    EXPECT_EQ(level_.projectile(7).x, 140);
+    // Player 2 meets it where player 1's update left it.
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), 0);
+    EXPECT_EQ(level_.projectile(7).x, 140);
+    // A centre outside the craft's box (its outer pixels do not count).
+    level_.setProjectile(7, shotAt(kClearX + 84 - 5 + 2, 310));
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
+}
+
+TEST_F(Level4UpdatesTest, ShotsDoNotHurtWhileTheChamberArrives) {
+    enterChamberArrival();
+    level_.setProjectile(0, shotAt(144, 310));
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
+    EXPECT_EQ(level_.projectile(0).x, 140);  // drifting with the field
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), -1);
+}
+
+TEST_F(Level4UpdatesTest, BandsHurtWithTheirOwnSpeed) {
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 10.0f, true), 5);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 515.0f, true), 5);
+    EXPECT_EQ(level_.updatePlayer2(kClearX, 540.0f, true), 5);
+    // In the fight the bands are harmless; in the fade only the stopped
+    // bottom tile is, as it is tested with its speed 0.
+    enterBossFight();
+    calmBoss();
+    // Low enough to touch the bottom band but not the floor's solid part.
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 515.0f, true), -1);
+    level_.boss().setHitPoints(1);
+    level_.hurtBrain();
+    const float onSecondTile = static_cast<float>(level_.bottomBand(1).x + 100);
+    EXPECT_EQ(level_.updatePlayer1(onSecondTile, 540.0f, true), 0);
+}
+
+TEST_F(Level4UpdatesTest, TheFrontWallHurtsFiveWhileArrivingAndZeroInTheFight) {
+    enterChamberArrival();
+    runFrames(100);
+    const int chamberX = level_.chamberX() - 5;  // where the next frame puts it
+    const float wallX = static_cast<float>(chamberX + 1000 - 160 + 130 - 83);
+    EXPECT_EQ(level_.updatePlayer1(wallX, 250.0f, true), 5);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    enterBossFight();
+    calmBoss();
+    EXPECT_EQ(level_.updatePlayer1(800 - 30 - 83, 250.0f, true), 0);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    EXPECT_EQ(level_.updatePlayer2(800 - 30 - 83, 250.0f, true), 0);
+}
+
+TEST_F(Level4UpdatesTest, TheChamberPiecesHurtByTheirSolidPixelsOnly) {
+    enterBossFight();
+    calmBoss();
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 30.0f, true), 0);  // ceiling
+    // The floor picture starts at 465 but is solid from 560 only.
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 510.0f, true), -1);
+    EXPECT_EQ(level_.updatePlayer1(kClearX, 530.0f, true), 0);
+}
+
+TEST_F(Level4UpdatesTest, ACrashEndsTheObstaclePassForThatFrame) {
+    level_.setObstacle(3, 128 + 17, 290, 17, 0);
+    level_.setObstacle(5, 500, 100, 12, 1);
+    ScorePopup showing;
+    showing.value = 5;
+    showing.timer = 4;
+    level_.setPopup(5, showing);
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 17);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    EXPECT_EQ(level_.obstacle(3).x, 128);
+    EXPECT_TRUE(level_.obstacle(3).active);
+    EXPECT_EQ(level_.obstacle(5).x, 500);
+    EXPECT_EQ(level_.popup(5).timer, 4);
+}
+
+TEST_F(Level4UpdatesTest, ADiveIntoAFreshInnerRingPays1015) {
+    // After its move the obstacle stands at 200: the nose, 5 short of it, is
+    // in the inner ring and touches nothing.
+    level_.setObstacle(0, 210, 300, 10, 0);
+    EXPECT_EQ(level_.updatePlayer1(200 - 5 - 83, 300.0f, true), 1015);
+    EXPECT_EQ(level_.takeSoundEvent(), 13);
+    EXPECT_EQ(level_.popup(0).value, 15);
+    EXPECT_EQ(level_.popup(0).timer, 1);
+    // Spent for player 2 as well.
+    EXPECT_EQ(level_.updatePlayer2(200 - 5 - 83, 300.0f, true), -1);
+}
+
+TEST_F(Level4UpdatesTest, RammingTheBrainPaysAndBouncesOnce) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 1100);
+    EXPECT_EQ(level_.takeSoundEvent(), 15);
+    EXPECT_EQ(level_.takeBounce(), 1);
+    EXPECT_EQ(level_.takeBounce(), 0);
+    EXPECT_EQ(level_.boss().hitPoints(), 2);
+    // Player 2 in the same place meets a retreating, harmless brain.
+    EXPECT_EQ(level_.updatePlayer2(ramX(), ramY(), true), -1);
+    EXPECT_EQ(level_.boss().hitPoints(), 2);
+}
+
+TEST_F(Level4UpdatesTest, ARetreatingBrainAndItsStalkAreHarmlessButTheBeamIsNot) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    level_.boss().setRetreating(1);
+    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), -1);
+    // The segment next to the chamber, well clear of the brain.
+    const FieldPiece& segment = level_.boss().segment(9);
+    const float onStalkX = static_cast<float>(segment.x + 20 - 83);
+    const float onStalkY = static_cast<float>(segment.y + 20 - 28);
+    EXPECT_EQ(level_.updatePlayer2(onStalkX, onStalkY, true), -1);
+    level_.boss().setAttack(190, BrainBoss::Firing);
+    EXPECT_EQ(level_.updatePlayer2(430.0f - 550.0f, 250.0f, true), 0);
+    // Not retreating, the stalk hurts.
+    level_.boss().setRetreating(0);
+    level_.boss().setAttack(177, BrainBoss::Firing);
+    EXPECT_EQ(level_.updatePlayer2(onStalkX, onStalkY, true), 0);
+}
+
+TEST_F(Level4UpdatesTest, TouchingBrainAndStalkTogetherIsARam) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    // Segment 1 overlaps the brain's right half; the nose at (465, 270) is
+    // inside both.
+    ASSERT_EQ(level_.boss().segment(1).x, 450);
+    ASSERT_LE(level_.boss().segment(1).y, 253);
+    EXPECT_EQ(level_.updatePlayer1(465.0f - 83.0f, 270.0f - 28.0f, true), 1100);
+}
+
+TEST_F(Level4UpdatesTest, AShotInTheSameFrameSparesTheBrain) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    level_.setProjectile(0,
+                         shotAt(static_cast<int>(ramX()) + 40 + 2, static_cast<int>(ramY()) + 15));
+    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 0);
+    EXPECT_EQ(level_.boss().hitPoints(), 3);
+}
+
+TEST_F(Level4UpdatesTest, TheBeamHitsOnlyOnceFullyOpen) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    level_.boss().setAttack(189, BrainBoss::Firing);
+    EXPECT_EQ(level_.updatePlayer1(430.0f - 550.0f, 250.0f, true), 0);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    level_.boss().setAttack(179, BrainBoss::Firing);
+    EXPECT_EQ(level_.updatePlayer1(430.0f - 550.0f, 250.0f, true), -1);
+    // The box's edges: 491 left of the brain, 10 to 36 below its top.
+    level_.boss().setAttack(189, BrainBoss::Firing);
+    EXPECT_EQ(level_.updatePlayer2(430.0f - 491.0f - 83.0f, 250.0f, true), -1);
+    EXPECT_EQ(level_.updatePlayer2(430.0f - 491.0f - 82.5f, 250.0f, true), 0);
+    EXPECT_EQ(level_.updatePlayer2(430.0f - 300.0f, 250.0f - 30.0f, true), -1);
+    EXPECT_EQ(level_.updatePlayer2(430.0f - 300.0f, 250.0f + 35.5f, true), 0);
+}
+
+TEST_F(Level4UpdatesTest, WithoutCollisionsTheCourseRunsOnAndReportsNothing) {
+    level_.setObstacle(0, 130, 290, 10, 0);
+    ScorePopup showing;
+    showing.value = 10;
+    showing.timer = 3;
+    level_.setPopup(2, showing);
+    const int background = level_.farBackground(0).x;
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, false), -1);
+    EXPECT_EQ(level_.obstacle(0).x, 130);
+    EXPECT_EQ(level_.rings(0).outerRing, 1);
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, false), -1);
+    EXPECT_EQ(level_.obstacle(0).x, 120);
+    EXPECT_EQ(level_.rings(0).outerRing, 1);
+    EXPECT_EQ(level_.popup(2).timer, 4);
+    EXPECT_EQ(level_.farBackground(0).x, background - 2);
+    EXPECT_EQ(level_.takeSoundEvent(), -1);
+}
+
+TEST_F(Level4UpdatesTest, ABonusTouchOutweighsACrash) {
+    level_.setObstacle(0, 128 + 10, 290, 10, 0);
+    BonusObject bonus;
+    bonus.active = true;
+    bonus.kind = 1;
+    bonus.width = bonus.height = 40;
+    bonus.speed = 20;
+    bonus.x = 150 + 20;
+    bonus.y = 300;
+    level_.setBonus(bonus);
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 3000);
+    EXPECT_FALSE(level_.bonus().active);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);  // the crash's sound still plays
+    bonus.kind = 0;
+    level_.setBonus(bonus);
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), 2000);
+}
+
+TEST_F(Level4UpdatesTest, TheBonusComesAtSeconds10And15OfEveryMinute) {
+    level_.perSecondTick(9, 0, true);
+    EXPECT_FALSE(level_.bonus().active);
+    level_.perSecondTick(10, 0, true);
+    EXPECT_TRUE(level_.bonus().active);
+    EXPECT_EQ(level_.bonus().kind, 0);
+    EXPECT_EQ(level_.bonus().x, 800);
+    EXPECT_EQ(level_.bonus().speed, 20);
+    EXPECT_GE(level_.bonus().y, 100);
+    EXPECT_LE(level_.bonus().y, 399);
+    level_.perSecondTick(15, 0, true);  // still crossing: no second one
+    EXPECT_EQ(level_.bonus().kind, 0);
+    runFrames(45);
+    EXPECT_FALSE(level_.bonus().active);
+    level_.perSecondTick(15, 0, false);
+    EXPECT_TRUE(level_.bonus().active);
+    EXPECT_EQ(level_.bonus().kind, 1);
+    runFrames(45);
+    level_.perSecondTick(10, 3, true);
+    EXPECT_EQ(level_.bonus().kind, 0);
+    EXPECT_TRUE(level_.bonus().active);
+}
