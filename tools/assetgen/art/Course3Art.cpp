@@ -1,9 +1,812 @@
+// Course 3: the sewers under the city. A brick tunnel with dark archways and
+// a channel of sludge scrolls behind a pipe along the top edge and a sludge
+// bank along the bottom; debris, grates, valves, barrels and a running rat
+// come at the crafts.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 #include "assetgen/AssetModules.h"
+#include "assetgen/Style.h"
 
 namespace {
 
-void makeCourse3Art(AssetWriter&) {}
+constexpr int kTile = 800;
+// Both bands are this high: the band rule takes the top band's height for
+// both edges, so the bottom band must not look thinner or thicker.
+constexpr int kBandHeight = 50;
+
+constexpr Rgb kWallDark{0.09, 0.10, 0.09};
+constexpr Rgb kWall{0.21, 0.21, 0.17};
+constexpr Rgb kBrick{0.33, 0.25, 0.18};
+constexpr Rgb kConcrete{0.36, 0.36, 0.32};
+constexpr Rgb kSludge{0.38, 0.45, 0.12};
+constexpr Rgb kSlime{0.56, 0.74, 0.16};
+constexpr Rgb kPipeIron{0.44, 0.35, 0.26};
+constexpr Rgb kRust{0.76, 0.36, 0.12};
+constexpr Rgb kBrickRed{0.78, 0.34, 0.18};
+constexpr Rgb kValveRed{0.86, 0.17, 0.12};
+constexpr Rgb kToxicYellow{0.96, 0.76, 0.10};
+constexpr Rgb kOoze{0.48, 0.88, 0.14};
+constexpr Rgb kCopper{0.82, 0.50, 0.20};
+constexpr Rgb kRatFur{0.50, 0.38, 0.48};
+constexpr Rgb kRatPink{0.92, 0.56, 0.62};
+
+std::string l3(int number) {
+    return "data/L3/" + std::to_string(number) + ".obx";
+}
+
+// Draws something three times, a whole tile apart, so that whatever crosses
+// one edge comes back in at the other and the tile repeats without a seam.
+template <typename Draw>
+void wrapped(cairo_t* cr, Draw draw) {
+    for (int dx = -kTile; dx <= kTile; dx += kTile) {
+        cairo_save(cr);
+        cairo_translate(cr, dx, 0);
+        draw();
+        cairo_restore(cr);
+    }
+}
+
+void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
+    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
+}
+
+// Fills the current path with a vertical gradient from top to bottom.
+void fillVertical(cairo_t* cr, double top, double bottom, Rgb a, Rgb b, double alphaA = 1.0,
+                  double alphaB = 1.0) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
+    addStop(p, 0, a, alphaA);
+    addStop(p, 1, b, alphaB);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+// A horizontal pipe seen from the side: lit along its upper third, dark
+// underneath. Fills the current path.
+void fillPipe(cairo_t* cr, Rgb base, double top, double height) {
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, top + height);
+    addStop(p, 0.0, darken(base, 0.35));
+    addStop(p, 0.25, lighten(base, 0.30));
+    addStop(p, 0.55, base);
+    addStop(p, 1.0, darken(base, 0.60));
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+void rect(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x, y, w, h);
+}
+
+void circle(cairo_t* cr, double cx, double cy, double r) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+}
+
+void polygon(cairo_t* cr, const double (*points)[2], int count) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, points[0][0], points[0][1]);
+    for (int i = 1; i < count; ++i) {
+        cairo_line_to(cr, points[i][0], points[i][1]);
+    }
+    cairo_close_path(cr);
+}
+
+// A rod or tail: the dark outline stroked wide, then the colour inside it.
+void outlinedStroke(cairo_t* cr, Rgb colour, double width) {
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColour(cr, kOutline);
+    cairo_set_line_width(cr, width + 2 * kOutlineWidth);
+    cairo_stroke_preserve(cr);
+    setColour(cr, colour);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+void strokeLine(cairo_t* cr, Rgb colour, double width, double x0, double y0, double x1, double y1,
+                double alpha = 1.0) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    setColour(cr, colour, alpha);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+// A wavy line across the whole tile whose phase repeats every tile.
+void tileWave(cairo_t* cr, double y, double amplitude, int waves, double phase) {
+    cairo_new_path(cr);
+    for (int x = 0; x <= kTile; x += 4) {
+        const double wy = y + amplitude * std::sin(2 * M_PI * waves * x / kTile + phase);
+        if (x == 0) {
+            cairo_move_to(cr, x, wy);
+        } else {
+            cairo_line_to(cr, x, wy);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- background
+
+void paintWallBase(cairo_t* cr) {
+    rect(cr, 0, 0, kTile, 600);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 600);
+    addStop(p, 0.00, kWallDark);
+    addStop(p, 0.30, kWall);
+    addStop(p, 0.62, darken(kWall, 0.10));
+    addStop(p, 1.00, kWallDark);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+// Brick courses 50 wide; the colour of a brick depends on its column modulo
+// the 16 bricks of a tile, so the pattern repeats exactly.
+void paintBricks(cairo_t* cr) {
+    int row = 0;
+    for (int y = 36; y < 470; y += 22, ++row) {
+        const int offset = (row % 2) * 25;
+        for (int col = -1; col <= 16; ++col) {
+            ArtRandom rnd(static_cast<std::uint32_t>(((col + 16) % 16) * 131 + row * 7 + 3));
+            const Rgb c = mix(kBrick, kWall, rnd.uniform(0.2, 0.8));
+            rect(cr, col * 50 + offset + 1.5, y + 1.5, 47, 19);
+            setColour(cr, c, 0.55);
+            cairo_fill(cr);
+        }
+    }
+}
+
+// A tunnel mouth: black depth with rings of stone falling away into it and
+// a faint green light far inside.
+void paintArch(cairo_t* cr, double cx) {
+    const double r = 110, top = 260, foot = 470;
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - r, foot);
+    cairo_arc(cr, cx, top, r, M_PI, 2 * M_PI);
+    cairo_line_to(cr, cx + r, foot);
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_radial(cx, 360, 4, cx, 330, 150);
+    addStop(p, 0.0, Rgb{0.16, 0.22, 0.09});
+    addStop(p, 0.25, Rgb{0.05, 0.07, 0.04});
+    addStop(p, 1.0, Rgb{0.02, 0.02, 0.02});
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    setColour(cr, darken(kConcrete, 0.25));
+    cairo_set_line_width(cr, 14);
+    cairo_stroke(cr);
+    for (double k : {0.72, 0.50, 0.32}) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - r * k, 360 + 110 * k);
+        cairo_arc(cr, cx, 360 - (360 - top) * k, r * k, M_PI, 2 * M_PI);
+        cairo_line_to(cr, cx + r * k, 360 + 110 * k);
+        setColour(cr, kConcrete, 0.10 + 0.12 * k);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+    }
+}
+
+void paintVoussoirs(cairo_t* cr, double cx) {
+    for (int i = 0; i <= 12; ++i) {
+        const double a = M_PI + M_PI * i / 12;
+        strokeLine(cr, kWallDark, 2, cx + 103 * std::cos(a), 260 + 103 * std::sin(a),
+                   cx + 117 * std::cos(a), 260 + 117 * std::sin(a), 0.8);
+    }
+}
+
+void paintPillar(cairo_t* cr, double cx) {
+    rect(cr, cx - 28, 36, 56, 436);
+    cairo_pattern_t* p = cairo_pattern_create_linear(cx - 28, 0, cx + 28, 0);
+    addStop(p, 0.0, lighten(kConcrete, 0.08));
+    addStop(p, 0.5, kConcrete);
+    addStop(p, 1.0, darken(kConcrete, 0.45));
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    for (int y = 80; y < 470; y += 64) {
+        strokeLine(cr, darken(kConcrete, 0.4), 2, cx - 28, y, cx + 28, y, 0.7);
+    }
+    rect(cr, cx - 26, 300, 40, 172);
+    fillVertical(cr, 300, 472, kSludge, darken(kSludge, 0.3), 0.0, 0.45);
+}
+
+void paintWallPipe(cairo_t* cr, double top, double height, int flangeStart) {
+    rect(cr, 0, top, kTile, height);
+    fillPipe(cr, darken(kPipeIron, 0.45), top, height);
+    for (int x = flangeStart; x < kTile; x += 200) {
+        rect(cr, x - 5, top - 3, 10, height + 6);
+        fillPipe(cr, darken(kPipeIron, 0.55), top - 3, height + 6);
+    }
+}
+
+void paintSlimeStreaks(cairo_t* cr) {
+    ArtRandom rnd(3141);
+    for (int i = 0; i < 16; ++i) {
+        const double x = rnd.uniform(0, kTile), w = rnd.uniform(3, 8);
+        const double top = i % 2 ? 146 : 434, length = rnd.uniform(30, 130);
+        wrapped(cr, [&] {
+            rect(cr, x, top, w, length);
+            fillVertical(cr, top, top + length, kSludge, kSludge, 0.55, 0.0);
+        });
+    }
+}
+
+// Pale light falling through street grates high above, soft at its edges.
+void paintLightShafts(cairo_t* cr) {
+    const Rgb light{0.75, 0.80, 0.55};
+    for (double cx : {100.0, 500.0}) {
+        for (double spread : {1.0, 0.7, 0.4}) {
+            cairo_new_path(cr);
+            cairo_move_to(cr, cx - 18 * spread, 36);
+            cairo_line_to(cr, cx + 18 * spread, 36);
+            cairo_line_to(cr, cx + 70 * spread, 470);
+            cairo_line_to(cr, cx - 70 * spread, 470);
+            cairo_close_path(cr);
+            fillVertical(cr, 36, 470, light, light, 0.05, 0.0);
+        }
+    }
+}
+
+// An iron ladder up the middle pillar, and bars across one archway, so the
+// two halves of the tile do not look the same.
+void paintLadder(cairo_t* cr, double cx) {
+    for (double x : {cx - 12, cx + 12}) {
+        strokeLine(cr, darken(kPipeIron, 0.3), 3, x, 146, x, 464);
+    }
+    for (double y = 160; y < 464; y += 18) {
+        strokeLine(cr, darken(kPipeIron, 0.15), 2.5, cx - 12, y, cx + 12, y);
+    }
+}
+
+void paintArchBars(cairo_t* cr, double cx) {
+    for (double x = cx - 96; x <= cx + 96; x += 16) {
+        const double top = 260 - std::sqrt(std::max(0.0, 110.0 * 110.0 - (x - cx) * (x - cx)));
+        strokeLine(cr, Rgb{0.16, 0.15, 0.13}, 4, x, top, x, 464);
+    }
+    strokeLine(cr, Rgb{0.16, 0.15, 0.13}, 5, cx - 106, 300, cx + 106, 300);
+}
+
+void paintChannel(cairo_t* cr) {
+    rect(cr, 0, 464, kTile, 12);
+    fillPipe(cr, kConcrete, 464, 12);
+    rect(cr, 0, 476, kTile, 124);
+    fillVertical(cr, 476, 600, darken(kSludge, 0.35), darken(kSludge, 0.75));
+    for (int k = 0; k < 9; ++k) {
+        tileWave(cr, 486 + k * 12, 2.0 + k * 0.3, 5 + k % 3, k * 1.3);
+        setColour(cr, kSlime, 0.16 - k * 0.012);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
+}
+
+void paintHaze(cairo_t* cr) {
+    rect(cr, 0, 0, kTile, 140);
+    fillVertical(cr, 0, 140, kWallDark, kWallDark, 0.75, 0.0);
+}
+
+void makeBackground(AssetWriter& out) {
+    Canvas c(kTile, 600);
+    cairo_t* cr = c.cr();
+    paintWallBase(cr);
+    paintBricks(cr);
+    for (double cx : {200.0, 600.0}) {
+        paintArch(cr, cx);
+        paintVoussoirs(cr, cx);
+    }
+    wrapped(cr, [&] { paintPillar(cr, 0); });
+    paintPillar(cr, 400);
+    paintLadder(cr, 400);
+    paintArchBars(cr, 600);
+    paintWallPipe(cr, 120, 26, 100);
+    paintWallPipe(cr, 420, 14, 50);
+    paintSlimeStreaks(cr);
+    paintLightShafts(cr);
+    paintChannel(cr);
+    paintHaze(cr);
+    out.obx(c, l3(1001));
+}
+
+// --------------------------------------------------------------------- bands
+
+void paintBandDrips(cairo_t* cr, double from, std::uint32_t seed) {
+    ArtRandom rnd(seed);
+    for (int i = 0; i < 22; ++i) {
+        const double x = rnd.uniform(0, kTile), length = rnd.uniform(3, 7);
+        wrapped(cr, [&] {
+            cairo_new_path(cr);
+            cairo_move_to(cr, x - 3, from);
+            cairo_curve_to(cr, x - 2, from + length, x + 2, from + length, x + 3, from);
+            cairo_close_path(cr);
+            setColour(cr, kSlime, 0.9);
+            cairo_fill(cr);
+        });
+    }
+}
+
+// The ceiling: a concrete slab, a big rusted main with flanges and straps,
+// and a slimy lip whose dark edge is where the danger starts.
+void makeTopBand(AssetWriter& out) {
+    Canvas c(kTile, kBandHeight);
+    cairo_t* cr = c.cr();
+    rect(cr, 0, 0, kTile, kBandHeight);
+    setColour(cr, darken(kConcrete, 0.5));
+    cairo_fill(cr);
+    rect(cr, 0, 0, kTile, 12);
+    fillVertical(cr, 0, 12, darken(kConcrete, 0.4), kConcrete);
+    for (int x = 0; x < kTile; x += 100) {
+        strokeLine(cr, kWallDark, 2, x + 1, 0, x + 1, 12);
+    }
+    rect(cr, 0, 12, kTile, 30);
+    fillPipe(cr, kPipeIron, 12, 30);
+    for (int x = 80; x < kTile; x += 160) {
+        rect(cr, x - 6, 10, 12, 34);
+        fillPipe(cr, darken(kPipeIron, 0.25), 10, 34);
+        for (double by : {14.0, 39.0}) {
+            circle(cr, x, by, 2);
+            setColour(cr, lighten(kPipeIron, 0.4));
+            cairo_fill(cr);
+        }
+    }
+    rect(cr, 0, 42, kTile, 8);
+    fillVertical(cr, 42, 50, kSludge, darken(kSludge, 0.4));
+    paintBandDrips(cr, 40, 77);
+    rect(cr, 0, kBandHeight - 2, kTile, 2);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+    out.obx(c, l3(1002));
+}
+
+void paintSludgeBubbles(cairo_t* cr) {
+    ArtRandom rnd(2718);
+    for (int i = 0; i < 40; ++i) {
+        const double x = rnd.uniform(0, kTile), y = rnd.uniform(16, 46);
+        const double r = rnd.uniform(1.5, 4.5);
+        wrapped(cr, [&] {
+            circle(cr, x, y, r);
+            setColour(cr, lighten(kSludge, 0.15), 0.9);
+            cairo_fill(cr);
+            circle(cr, x - r * 0.35, y - r * 0.35, r * 0.35 + 0.5);
+            setColour(cr, lighten(kSlime, 0.4), 0.8);
+            cairo_fill(cr);
+        });
+    }
+}
+
+// The floor: a bank of sludge brighter than the water behind it, with a
+// glistening crest and a dark top edge where the danger starts.
+void makeBottomBand(AssetWriter& out) {
+    Canvas c(kTile, kBandHeight);
+    cairo_t* cr = c.cr();
+    rect(cr, 0, 0, kTile, kBandHeight);
+    fillVertical(cr, 0, kBandHeight, lighten(kSludge, 0.1), darken(kSludge, 0.6));
+    rect(cr, 0, 0, kTile, 8);
+    fillPipe(cr, kSlime, 0, 8);
+    for (int k = 0; k < 3; ++k) {
+        tileWave(cr, 16 + k * 11, 2.5, 4 + k, k * 2.1);
+        setColour(cr, kSlime, 0.45);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
+    paintSludgeBubbles(cr);
+    rect(cr, 0, 0, kTile, 2);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+    out.obx(c, l3(1003));
+}
+
+// ----------------------------------------------------------------- obstacles
+
+// Broken bricks and a lump of concrete fallen from the roof.
+void makeDebris(AssetWriter& out) {
+    Canvas c(84, 66);
+    cairo_t* cr = c.cr();
+    const double brick[][2] = {{6, 30}, {28, 8}, {52, 15}, {47, 44}, {14, 50}};
+    polygon(cr, brick, 5);
+    shadeAndOutline(cr, kBrickRed, 6, 8, 46, 42);
+    strokeLine(cr, kOutline, 1.5, 17, 20, 48, 30);
+    strokeLine(cr, kOutline, 1.5, 30, 25, 26, 47);
+    const double slab[][2] = {{36, 36}, {63, 21}, {80, 40}, {71, 62}, {40, 60}};
+    polygon(cr, slab, 5);
+    shadeAndOutline(cr, Rgb{0.60, 0.62, 0.66}, 36, 21, 44, 41);
+    strokeLine(cr, kOutline, 1.5, 62, 30, 56, 45);
+    const double chip[][2] = {{18, 45}, {37, 40}, {42, 59}, {21, 63}};
+    polygon(cr, chip, 4);
+    shadeAndOutline(cr, darken(kBrickRed, 0.1), 18, 40, 24, 23);
+    out.obx(c, l3(1004));
+}
+
+void ringPath(cairo_t* cr, double cx, double cy, double outer, double inner) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, outer, 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, cx, cy, inner, 2 * M_PI, 0);
+}
+
+// A round drain grate: the gaps between its bars are open.
+void makeRoundGrate(AssetWriter& out) {
+    Canvas c(84, 84);
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    circle(cr, 42, 42, 32);
+    cairo_clip(cr);
+    for (int i = 0; i < 5; ++i) {
+        rect(cr, 16 + i * 11, 6, 6, 72);
+        shadeAndOutline(cr, darken(kRust, 0.1), 16 + i * 11, 6, 6, 72);
+    }
+    rect(cr, 6, 38, 72, 7);
+    shadeAndOutline(cr, darken(kRust, 0.1), 6, 38, 72, 7);
+    cairo_restore(cr);
+    ringPath(cr, 42, 42, 39, 30);
+    shadeAndOutline(cr, kRust, 3, 3, 78, 78);
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * M_PI / 4 + 0.3;
+        circle(cr, 42 + 34.5 * std::cos(a), 42 + 34.5 * std::sin(a), 1.8);
+        setColour(cr, darken(kRust, 0.55));
+        cairo_fill(cr);
+    }
+    out.obx(c, l3(1005));
+}
+
+// A red valve wheel with five spokes.
+void makeValveWheel(AssetWriter& out) {
+    Canvas c(80, 80);
+    cairo_t* cr = c.cr();
+    for (int i = 0; i < 5; ++i) {
+        const double a = 0.35 + i * 2 * M_PI / 5;
+        cairo_new_path(cr);
+        cairo_move_to(cr, 40, 40);
+        cairo_line_to(cr, 40 + 30 * std::cos(a), 40 + 30 * std::sin(a));
+        outlinedStroke(cr, darken(kValveRed, 0.15), 6);
+    }
+    ringPath(cr, 40, 40, 36, 27);
+    shadeAndOutline(cr, kValveRed, 4, 4, 72, 72);
+    circle(cr, 40, 40, 10);
+    shadeAndOutline(cr, Rgb{0.55, 0.56, 0.60}, 30, 30, 20, 20);
+    circle(cr, 40, 40, 3);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+    out.obx(c, l3(1006));
+}
+
+// A snapped length of pipe spilling sludge from its jagged end.
+void makeBrokenPipe(AssetWriter& out) {
+    Canvas c(132, 54);
+    cairo_t* cr = c.cr();
+    const double ooze[][2] = {{104, 26}, {122, 30}, {130, 42}, {124, 51}, {110, 48}, {102, 40}};
+    polygon(cr, ooze, 6);
+    shadeAndOutline(cr, kOoze, 102, 26, 28, 25);
+    const double pipe[][2] = {{12, 9},   {104, 9},  {110, 16}, {103, 22},
+                              {112, 29}, {104, 36}, {108, 44}, {12, 44}};
+    polygon(cr, pipe, 8);
+    shadeAndOutline(cr, Rgb{0.30, 0.60, 0.30}, 12, 9, 100, 35);
+    for (double x : {44.0, 76.0}) {
+        blobPath(cr, x, 16, 8, 4, 0.4, static_cast<std::uint32_t>(x));
+        setColour(cr, kRust, 0.85);
+        cairo_fill(cr);
+    }
+    rect(cr, 3, 3, 14, 48);
+    shadeAndOutline(cr, Rgb{0.24, 0.46, 0.26}, 3, 3, 14, 48);
+    for (double y : {9.0, 45.0}) {
+        circle(cr, 10, y, 2);
+        setColour(cr, kOutline);
+        cairo_fill(cr);
+    }
+    out.obx(c, l3(1007));
+}
+
+void radiationSign(cairo_t* cr, double cx, double cy) {
+    for (int i = 0; i < 3; ++i) {
+        const double a = -M_PI / 2 + i * 2 * M_PI / 3;
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, cy, 11, a - M_PI / 6, a + M_PI / 6);
+        cairo_arc_negative(cr, cx, cy, 4, a + M_PI / 6, a - M_PI / 6);
+        cairo_close_path(cr);
+        setColour(cr, kOutline);
+        cairo_fill(cr);
+    }
+    circle(cr, cx, cy, 2.5);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+}
+
+// A leaking drum of something nobody should have poured down the drain.
+void makeToxicBarrel(AssetWriter& out) {
+    Canvas c(66, 88);
+    cairo_t* cr = c.cr();
+    cairo_translate(cr, 33, 46);
+    cairo_rotate(cr, 0.12);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, -25, -36, 50, 74);
+    shadeAndOutline(cr, kToxicYellow, -25, -36, 50, 74);
+    for (double y : {-18.0, 20.0}) {
+        rect(cr, -25, y, 50, 4);
+        shadeAndOutline(cr, darken(kToxicYellow, 0.3), -25, y, 50, 4, 1.5);
+    }
+    radiationSign(cr, 0, 1);
+    cairo_new_path(cr);
+    cairo_move_to(cr, -27, -36);
+    cairo_line_to(cr, 27, -36);
+    cairo_curve_to(cr, 27, -30, 22, -28, 20, -30);
+    cairo_curve_to(cr, 18, -18, 12, -18, 12, -30);
+    cairo_curve_to(cr, 4, -28, -6, -28, -10, -30);
+    cairo_curve_to(cr, -12, -12, -20, -12, -20, -30);
+    cairo_curve_to(cr, -24, -30, -27, -32, -27, -36);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, kOoze, -27, -40, 54, 28);
+    out.obx(c, l3(1008));
+}
+
+// A square grate torn from the street, one corner broken off.
+void makeSquareGrate(AssetWriter& out) {
+    Canvas c(98, 74);
+    cairo_t* cr = c.cr();
+    cairo_translate(cr, 49, 37);
+    cairo_rotate(cr, -0.14);
+    for (int i = 0; i < 5; ++i) {
+        rect(cr, -36, -24 + i * 11, i == 0 ? 52 : 72, 5);
+        shadeAndOutline(cr, darken(kRust, 0.15), -36, -24 + i * 11, 72, 5, 1.5);
+    }
+    cairo_new_path(cr);
+    cairo_move_to(cr, -42, -30);
+    cairo_line_to(cr, 18, -30);
+    cairo_line_to(cr, 24, -22);
+    cairo_line_to(cr, 34, -30);
+    cairo_line_to(cr, 42, -30);
+    cairo_line_to(cr, 42, 30);
+    cairo_line_to(cr, -42, 30);
+    cairo_close_path(cr);
+    cairo_new_sub_path(cr);
+    cairo_rectangle(cr, 35, -23, -70, 46);
+    shadeAndOutline(cr, kRust, -42, -30, 84, 60);
+    out.obx(c, l3(1009));
+}
+
+// A slab of concrete with bent reinforcing bars sticking out.
+void makeRebarSlab(AssetWriter& out) {
+    Canvas c(120, 90);
+    cairo_t* cr = c.cr();
+    const double bars[][4] = {{40, 30, 30, 4}, {62, 32, 86, 6}, {84, 40, 114, 22}};
+    for (const auto& b : bars) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, b[0], b[1] + 10);
+        cairo_curve_to(cr, b[0], b[1], b[2], b[3] + 14, b[2], b[3]);
+        outlinedStroke(cr, kRust, 3.5);
+    }
+    const double slab[][2] = {{8, 40},  {30, 26}, {66, 30}, {92, 36}, {108, 54},
+                              {98, 78}, {60, 86}, {22, 80}, {6, 62}};
+    polygon(cr, slab, 9);
+    shadeAndOutline(cr, Rgb{0.66, 0.66, 0.62}, 6, 26, 102, 60);
+    strokeLine(cr, kOutline, 1.5, 40, 34, 52, 58);
+    strokeLine(cr, kOutline, 1.5, 52, 58, 46, 80);
+    strokeLine(cr, kOutline, 1.5, 52, 58, 80, 64);
+    out.obx(c, l3(1010));
+}
+
+void elbowPath(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 6, 84);
+    cairo_line_to(cr, 54, 84);
+    cairo_arc_negative(cr, 54, 54, 30, M_PI / 2, 0);
+    cairo_line_to(cr, 84, 8);
+    cairo_line_to(cr, 60, 8);
+    cairo_line_to(cr, 60, 54);
+    cairo_arc(cr, 54, 54, 6, 0, M_PI / 2);
+    cairo_line_to(cr, 6, 60);
+    cairo_close_path(cr);
+}
+
+void pressureGauge(cairo_t* cr, double cx, double cy) {
+    rect(cr, cx - 3, cy + 10, 6, 28);
+    shadeAndOutline(cr, kCopper, cx - 3, cy + 10, 6, 28, 1.5);
+    circle(cr, cx, cy, 15);
+    shadeAndOutline(cr, Rgb{0.92, 0.90, 0.80}, cx - 15, cy - 15, 30, 30);
+    for (int i = 0; i <= 6; ++i) {
+        const double a = M_PI * 0.8 + i * M_PI * 1.4 / 6;
+        strokeLine(cr, kOutline, 1.5, cx + 9 * std::cos(a), cy + 9 * std::sin(a),
+                   cx + 13 * std::cos(a), cy + 13 * std::sin(a));
+    }
+    strokeLine(cr, kValveRed, 2.5, cx, cy, cx + 10 * std::cos(0.3), cy + 10 * std::sin(0.3));
+}
+
+// A copper elbow joint with a pressure gauge in the red.
+void makePipeElbow(AssetWriter& out) {
+    Canvas c(92, 92);
+    cairo_t* cr = c.cr();
+    elbowPath(cr);
+    shadeAndOutline(cr, kCopper, 6, 8, 78, 76);
+    rect(cr, 2, 56, 10, 32);
+    shadeAndOutline(cr, darken(kCopper, 0.25), 2, 56, 10, 32);
+    rect(cr, 56, 2, 32, 10);
+    shadeAndOutline(cr, darken(kCopper, 0.25), 56, 2, 32, 10);
+    pressureGauge(cr, 28, 24);
+    out.obx(c, l3(1011));
+}
+
+void ratTail(cairo_t* cr, double tipY) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 70, 32);
+    cairo_curve_to(cr, 84, 36, 90, tipY + 14, 100, tipY);
+    outlinedStroke(cr, kRatPink, 3.5);
+}
+
+void ratLegs(cairo_t* cr, const double (&offsets)[4]) {
+    const double baseX[4] = {24, 34, 56, 66};
+    for (int i = 0; i < 4; ++i) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, baseX[i], 38);
+        cairo_line_to(cr, baseX[i] + offsets[i], 49);
+        outlinedStroke(cr, kRatPink, 3.5);
+    }
+}
+
+void ratHead(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 30, 16);
+    cairo_curve_to(cr, 18, 16, 10, 24, 4, 30);
+    cairo_curve_to(cr, 10, 36, 20, 40, 32, 40);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, kRatFur, 4, 16, 28, 24);
+    circle(cr, 5, 30, 3);
+    setColour(cr, kRatPink);
+    cairo_fill(cr);
+    circle(cr, 28, 14, 7);
+    shadeAndOutline(cr, kRatFur, 21, 7, 14, 14);
+    circle(cr, 28, 14, 3.5);
+    setColour(cr, kRatPink);
+    cairo_fill(cr);
+    circle(cr, 18, 24, 3.5);
+    setColour(cr, Rgb{0.90, 0.98, 0.20});
+    cairo_fill(cr);
+    circle(cr, 17.5, 24, 1.5);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+}
+
+// A sewer rat running left; the two frames swap its legs and flick its tail.
+void makeRat(AssetWriter& out, int frame, int number) {
+    Canvas c(104, 54);
+    cairo_t* cr = c.cr();
+    ratTail(cr, frame == 0 ? 18 : 42);
+    const double stride[2][4] = {{-7, 6, -6, 7}, {6, -7, 7, -6}};
+    ratLegs(cr, stride[frame]);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 50, 28);
+    cairo_scale(cr, 26, 15);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    shadeAndOutline(cr, kRatFur, 24, 13, 52, 30);
+    ratHead(cr);
+    out.obx(c, l3(number));
+}
+
+// ------------------------------------------------------------------- scenery
+// Scenery has no outline and stays dim and cool, so it never reads as danger.
+
+void makeMist(AssetWriter& out) {
+    Canvas c(120, 54);
+    cairo_t* cr = c.cr();
+    const double puffs[][3] = {{30, 32, 18}, {56, 24, 20}, {84, 30, 18}, {60, 38, 16}};
+    cairo_new_path(cr);
+    for (const auto& p : puffs) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, p[0], p[1], p[2], 0, 2 * M_PI);
+    }
+    shadeOnly(cr, Rgb{0.23, 0.26, 0.24}, 12, 4, 96, 50);
+    out.obx(c, l3(1014));
+}
+
+void makeBubbles(AssetWriter& out) {
+    Canvas c(52, 48);
+    cairo_t* cr = c.cr();
+    const double bubbles[][3] = {{16, 30, 11}, {34, 18, 9}, {38, 36, 7}, {20, 10, 5}};
+    for (const auto& b : bubbles) {
+        circle(cr, b[0], b[1], b[2]);
+        shadeOnly(cr, Rgb{0.20, 0.28, 0.16}, b[0] - b[2], b[1] - b[2], 2 * b[2], 2 * b[2]);
+    }
+    out.obx(c, l3(1015));
+}
+
+void makeNewspaper(AssetWriter& out) {
+    Canvas c(58, 40);
+    cairo_t* cr = c.cr();
+    const double sheet[][2] = {{4, 10}, {48, 3}, {54, 30}, {10, 37}};
+    polygon(cr, sheet, 4);
+    shadeOnly(cr, Rgb{0.32, 0.32, 0.30}, 4, 3, 50, 34);
+    for (int i = 0; i < 4; ++i) {
+        strokeLine(cr, Rgb{0.22, 0.22, 0.21}, 2, 12, 14 + i * 5.5, 44, 9 + i * 5.5);
+    }
+    out.obx(c, l3(1016));
+}
+
+void makeBottle(AssetWriter& out) {
+    Canvas c(50, 20);
+    cairo_t* cr = c.cr();
+    cairo_new_path(cr);
+    cairo_move_to(cr, 2, 5);
+    cairo_line_to(cr, 30, 3);
+    cairo_curve_to(cr, 36, 3, 38, 8, 44, 8);
+    cairo_line_to(cr, 48, 8);
+    cairo_line_to(cr, 48, 13);
+    cairo_line_to(cr, 44, 13);
+    cairo_curve_to(cr, 38, 13, 36, 18, 30, 17);
+    cairo_line_to(cr, 2, 15);
+    cairo_close_path(cr);
+    shadeOnly(cr, Rgb{0.14, 0.26, 0.20}, 2, 3, 46, 14);
+    strokeLine(cr, Rgb{0.24, 0.36, 0.30}, 2, 6, 7, 28, 6);
+    out.obx(c, l3(1017));
+}
+
+void leafPath(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge) {
+    const double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
+    const double nx = -(y1 - y0) * bulge, ny = (x1 - x0) * bulge;
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, mx + nx, my + ny, mx + nx, my + ny, x1, y1);
+    cairo_curve_to(cr, mx - nx, my - ny, mx - nx, my - ny, x0, y0);
+    cairo_close_path(cr);
+}
+
+// Two rotting leaves washed in from a street drain.
+void makeLeaves(AssetWriter& out) {
+    Canvas c(46, 32);
+    cairo_t* cr = c.cr();
+    const Rgb leaf{0.27, 0.22, 0.14};
+    leafPath(cr, 3, 24, 36, 6, 0.30);
+    shadeOnly(cr, leaf, 3, 2, 36, 26);
+    leafPath(cr, 14, 28, 44, 22, 0.35);
+    shadeOnly(cr, darken(leaf, 0.15), 14, 16, 30, 16);
+    strokeLine(cr, darken(leaf, 0.35), 1.5, 5, 23, 34, 7);
+    out.obx(c, l3(1018));
+}
+
+void makeFishBones(AssetWriter& out) {
+    Canvas c(54, 24);
+    cairo_t* cr = c.cr();
+    const Rgb bone{0.36, 0.36, 0.33};
+    strokeLine(cr, bone, 2.5, 12, 12, 46, 12);
+    for (int i = 0; i < 5; ++i) {
+        const double x = 18 + i * 6;
+        strokeLine(cr, bone, 2, x, 4, x + 3, 20);
+    }
+    const double head[][2] = {{2, 12}, {13, 4}, {14, 20}};
+    polygon(cr, head, 3);
+    shadeOnly(cr, bone, 2, 4, 12, 16);
+    const double tail[][2] = {{44, 12}, {52, 4}, {52, 20}};
+    polygon(cr, tail, 3);
+    shadeOnly(cr, bone, 44, 4, 8, 16);
+    out.obx(c, l3(1019));
+}
+
+void makeCourse3Art(AssetWriter& out) {
+    makeBackground(out);
+    makeTopBand(out);
+    makeBottomBand(out);
+    makeDebris(out);
+    makeRoundGrate(out);
+    makeValveWheel(out);
+    makeBrokenPipe(out);
+    makeToxicBarrel(out);
+    makeSquareGrate(out);
+    makeRebarSlab(out);
+    makePipeElbow(out);
+    makeRat(out, 0, 1012);
+    makeRat(out, 1, 1013);
+    makeMist(out);
+    makeBubbles(out);
+    makeNewspaper(out);
+    makeBottle(out);
+    makeLeaves(out);
+    makeFishBones(out);
+}
 
 }  // namespace
 
-const AssetModule kCourse3Art = {"course 3", 0, &makeCourse3Art};
+const AssetModule kCourse3Art = {"course 3", 19, &makeCourse3Art};
