@@ -114,6 +114,28 @@ Uint32 readPixel(const SDL_Surface* s, int x, int y) {
     }
 }
 
+void writePixel(SDL_Surface* s, int x, int y, Uint32 value) {
+    Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    switch (s->format->BytesPerPixel) {
+        case 2: {
+            const Uint16 v = static_cast<Uint16>(value);
+            std::memcpy(p, &v, 2);
+            break;
+        }
+        case 3:
+            for (int i = 0; i < 3; ++i) {
+                const int shift = SDL_BYTEORDER == SDL_LIL_ENDIAN ? 8 * i : 16 - 8 * i;
+                p[i] = static_cast<Uint8>(value >> shift);
+            }
+            break;
+        case 4:
+            std::memcpy(p, &value, 4);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
 int writeObxHeader(const char* path, const char* bytes, int count) {
@@ -177,10 +199,11 @@ int ObxImage::load(const char* path, SDL_Surface* screen) {
         const Uint32 key = SDL_MapRGB(screen->format, 255, 0, 0);
         surface_ = SDL_DisplayFormat(loaded);
         if (surface_) {
-            SDL_SetColorKey(surface_, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
             width_ = surface_->w;
             height_ = surface_->h;
             takeMask(loaded);
+            keepSolidPixelsOffKey(key);
+            SDL_SetColorKey(surface_, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
         }
     }
     if (loaded) {
@@ -204,6 +227,26 @@ void ObxImage::takeMask(SDL_Surface* source) {
         }
     }
     SDL_UnlockSurface(source);
+}
+
+// A display of lower depth rounds near-red colours onto the transparent one;
+// such a pixel would vanish on screen though it collides. It is moved one
+// step of blue away from the key instead.
+void ObxImage::keepSolidPixelsOffKey(Uint32 key) {
+    const SDL_PixelFormat* f = surface_->format;
+    if (f->BytesPerPixel < 2 || (f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0)) {
+        return;  // palettes are left alone; a lossless format keeps pure red apart
+    }
+    const Uint32 nudged = key ^ (f->Bmask & (~f->Bmask + 1));
+    SDL_LockSurface(surface_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (isSolidPixel(x, y) && readPixel(surface_, x, y) == key) {
+                writePixel(surface_, x, y, nudged);
+            }
+        }
+    }
+    SDL_UnlockSurface(surface_);
 }
 
 void ObxImage::draw(SDL_Surface* target, int x, int y) const {

@@ -43,6 +43,7 @@ public:
 
 private:
     void takeMask(SDL_Surface* source);
+    void keepSolidPixelsOffKey(Uint32 key);
 
     SDL_Surface* surface_ = nullptr;
     int width_ = 0;

@@ -77,6 +77,30 @@ TEST_P(CollisionTest, OnlyExactPureRedIsEmpty) {
     }
 }
 
+TEST_P(CollisionTest, WhatCollidesIsWhatIsSeen) {
+    // Near-red colours that a 16-bit display rounds onto the transparent one.
+    TestPicture picture(8, 2, kTransparent);
+    picture.set(1, 0, TestRgb{254, 0, 0});
+    picture.set(2, 0, TestRgb{255, 1, 0});
+    picture.set(3, 0, TestRgb{255, 0, 1});
+    picture.set(4, 0, TestRgb{250, 3, 6});
+    picture.set(5, 0, TestRgb{30, 60, 90});
+    picture.set(1, 1, TestRgb{0, 0, 0});
+    const ObxImage image = load(picture);
+    screen.fill(20, 100, 180);
+    Uint8 br, bg, bb;
+    screen.rgbAt(0, 0, br, bg, bb);
+    image.draw(screen.surface(), 10, 10);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            Uint8 r, g, b;
+            screen.rgbAt(10 + x, 10 + y, r, g, b);
+            const bool seen = r != br || g != bg || b != bb;
+            EXPECT_EQ(seen, image.isSolidPixel(x, y) == 1) << x << "," << y;
+        }
+    }
+}
+
 TEST_P(CollisionTest, PicturesThreePixelsOrLessAcrossAreNeverHit) {
     const int sizes[][2] = {{3, 3}, {3, 20}, {20, 3}, {2, 2}, {1, 1}};
     for (const auto& size : sizes) {
