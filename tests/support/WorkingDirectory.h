@@ -6,7 +6,7 @@
 // that code loading relative "data/..." paths reads a test's own files; the
 // previous working directory comes back when the object goes.
 class WorkingDirectory {
-public:
+  public:
     explicit WorkingDirectory(const std::string& path);
     ~WorkingDirectory();
     WorkingDirectory(const WorkingDirectory&) = delete;
@@ -15,7 +15,7 @@ public:
     // False when the folder could not be entered (the old one is kept).
     bool entered() const { return entered_; }
 
-private:
+  private:
     std::string previous_;
     bool entered_ = false;
 };
