@@ -93,27 +93,35 @@ void windowIcon(AssetWriter& out) {
     out.bmp(canvas, "X.bmp");
 }
 
+void plate(cairo_t* cr, double x, double y, double w, double h) {
+    const double r = 12;
+    cairo_new_path(cr);
+    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
+    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
+    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, Rgb{0.12, 0.14, 0.30}, x, y, w, h, 3);
+}
+
+// Two plates with an open band between them: the picture is centred on the
+// screen, and during a course's first seconds the course banner shows
+// through the band instead of being covered.
 void pausePicture(AssetWriter& out) {
-    const int w = 260, h = 100;
+    const int w = 300, h = 180;
     Canvas canvas(w, h);
     cairo_t* cr = canvas.cr();
-    const double r = 14;
-    cairo_new_path(cr);
-    cairo_arc(cr, w - 3 - r, 3 + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, w - 3 - r, h - 3 - r, r, 0, M_PI / 2);
-    cairo_arc(cr, 3 + r, h - 3 - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, 3 + r, 3 + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-    shadeAndOutline(cr, Rgb{0.12, 0.14, 0.30}, 3, 3, w - 6, h - 6, 3);
+    plate(cr, 3, 3, w - 6, 64);
+    plate(cr, 40, h - 43, w - 80, 40);
 
     TextStyle big = hudStyle(2.5);
     big.sizePx = 56;
     big.letterSpacing = 4;
-    drawTextCentred(cr, "PAUSED", w / 2.0, 42, fitted("PAUSED", w - 40, 56, big));
+    drawTextCentred(cr, "PAUSED", w / 2.0, 35, fitted("PAUSED", w - 40, 54, big));
     TextStyle small = hudStyle(1.5);
-    small.sizePx = 20;
+    small.sizePx = 22;
     small.fill = Rgb{0.70, 0.85, 1.0};
-    drawTextCentred(cr, "SPACE TO GO ON", w / 2.0, 80, small);
+    drawTextCentred(cr, "SPACE TO GO ON", w / 2.0, h - 23, small);
     out.obx(canvas, "data/M/pause.obx");
 }
 
