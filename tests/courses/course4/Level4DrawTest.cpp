@@ -1,0 +1,172 @@
+#include "courses/course4/Level4Fixture.h"
+
+class Level4DrawTest : public Level4Fixture {
+  protected:
+    void drawOnBlank() {
+        screen_.fill(kBlank.r, kBlank.g, kBlank.b);
+        level_.draw();
+    }
+    static constexpr TestRgb kBlank{77, 77, 77};
+};
+
+TEST_F(Level4DrawTest, TheApproachShowsNothingOfTheChamber) {
+    runFrames(10);
+    Projectile shot;
+    shot.active = true;
+    shot.x = 100;
+    shot.y = 200;
+    shot.width = shot.height = 10;
+    level_.setProjectile(0, shot);
+    level_.boss().setBrainPosition(300, 200);
+    level_.setChamberX(-200);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(105, 205, kBlank));
+    EXPECT_TRUE(pixelIs(320, 220, kBlank));
+    EXPECT_TRUE(pixelIs(780, 300, kBlank));  // the front wall's solid part
+    EXPECT_TRUE(pixelIs(400, 20, kTopBand));
+    EXPECT_TRUE(pixelIs(400, 580, kBottomBand));
+    EXPECT_TRUE(pixelIs(400, 5, kTopBand));  // bands over the background
+}
+
+TEST_F(Level4DrawTest, TheFightDrawsShotsUnderTheChamberAndTheBrainOverItsStalk) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    Projectile shot;
+    shot.active = true;
+    shot.width = shot.height = 10;
+    shot.x = 100;
+    shot.y = 200;
+    level_.setProjectile(0, shot);
+    shot.x = 760;  // behind the front wall
+    level_.setProjectile(1, shot);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(105, 205, kShot));
+    EXPECT_TRUE(pixelIs(765, 205, kWall));
+    EXPECT_TRUE(pixelIs(100, 30, kChamber));
+    EXPECT_TRUE(pixelIs(445, 265, kBrain));  // where segment 1 lies under it
+    EXPECT_TRUE(pixelIs(485, 265, kSegment));
+    // In the fight the bands are not drawn at all; only the floor's solid
+    // part shows at the bottom.
+    EXPECT_TRUE(pixelIs(400, 555, kBlank));
+}
+
+TEST_F(Level4DrawTest, TheBeamOpensInFivePicturesAndThenAlternates) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    BrainBoss& boss = level_.boss();
+    for (int timer = 161; timer <= 219; ++timer) {
+        const int phase = timer < 175 ? BrainBoss::Charging : BrainBoss::Firing;
+        boss.setAttack(timer, phase);
+        drawOnBlank();
+        const bool opening = timer >= 175 && timer <= 184;
+        const bool beam = timer >= 185;
+        if (opening) {
+            EXPECT_TRUE(pixelIs(430 - 47 + 5, 250 - 37 + 5, openingColour((timer - 175) / 2)))
+                << timer;
+        } else {
+            EXPECT_TRUE(pixelIs(430 - 47 + 5, 250 - 37 + 5, kBlank)) << timer;
+        }
+        const TestRgb beamColour = timer % 2 == 0 ? kBeam0 : kBeam1;
+        EXPECT_EQ(pixelIs(100, 250 + 12 + 5, beamColour), beam) << timer;
+        if (!beam) {
+            EXPECT_TRUE(pixelIs(100, 250 + 12 + 5, kBlank)) << timer;
+        }
+    }
+}
+
+TEST_F(Level4DrawTest, AHurtBrainFlashesOnEvenSteps) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    level_.boss().setRetreating(1);
+    level_.boss().setAttack(10, BrainBoss::Drifting);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(435, 255, kBrainFlash));
+    EXPECT_TRUE(
+        pixelIs(level_.boss().segment(9).x + 20, level_.boss().segment(9).y + 20, kSegmentFlash));
+    level_.boss().setAttack(11, BrainBoss::Drifting);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(435, 255, kBrain));
+    level_.boss().setRetreating(0);
+    level_.boss().setAttack(10, BrainBoss::Drifting);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(435, 255, kBrain));
+}
+
+TEST_F(Level4DrawTest, TheCuesComeByCourseFrame) {
+    enterBossFight();
+    freezeBrainAt(430, 250);
+    level_.takeSoundEvent();
+    struct Case {
+        int frame;
+        bool warning;
+        bool arrow;
+    };
+    const Case cases[] = {{580, false, false}, {581, true, false}, {679, true, false},
+                          {680, false, false}, {681, false, true}, {729, false, true},
+                          {730, false, false}};
+    for (const Case& c : cases) {
+        level_.setCourseFrames(c.frame);
+        drawOnBlank();
+        EXPECT_EQ(pixelIs(305, 105, kCue), c.warning) << c.frame;
+        // With the brain at (430, 250) the arrow stands at (190, 230).
+        EXPECT_EQ(pixelIs(190, 230, kArrow), c.arrow) << c.frame;
+        EXPECT_FALSE(pixelIs(189, 229, kArrow)) << c.frame;
+    }
+    EXPECT_EQ(level_.takeSoundEvent(), -1);
+}
+
+TEST_F(Level4DrawTest, TheBossMusicCueIsOneSlotThatAnUpdateCanReplace) {
+    level_.takeSoundEvent();
+    level_.setCourseFrames(519);
+    drawOnBlank();
+    EXPECT_EQ(level_.peekSound(), -1);
+    level_.setCourseFrames(520);
+    drawOnBlank();
+    EXPECT_EQ(level_.takeSoundEvent(), 8);
+    drawOnBlank();
+    // A crash in the next update replaces the cue.
+    EXPECT_EQ(level_.updatePlayer1(100.0f, 10.0f, true), 5);
+    EXPECT_EQ(level_.takeSoundEvent(), 10);
+}
+
+TEST_F(Level4DrawTest, TheFadeDarkensTheWholeScreenWithTheDeathClock) {
+    enterBossFight();
+    screen_.fill(200, 200, 200);
+    level_.drawFade();
+    EXPECT_TRUE(pixelIs(10, 10, TestRgb{200, 200, 200}));
+    level_.boss().setHitPoints(1);
+    level_.hurtBrain();
+    level_.boss().setBossClock(32);  // alpha 128
+    for (const int corner : {0, 1}) {
+        screen_.fill(200, 200, 200);
+        level_.drawFade();
+        Uint8 r = 0, g = 0, b = 0;
+        screen_.rgbAt(corner * 799, corner * 599, r, g, b);
+        EXPECT_NEAR(r, 100, 2);
+    }
+    level_.boss().setBossClock(64);  // 256 wraps to transparent
+    screen_.fill(200, 200, 200);
+    level_.drawFade();
+    EXPECT_TRUE(pixelIs(400, 300, TestRgb{200, 200, 200}));
+}
+
+TEST_F(Level4DrawTest, PopupsShowFadeAndHide) {
+    ScorePopup popup;
+    popup.value = 5;
+    popup.timer = 0;
+    popup.x = 211.0f;
+    popup.y = 300.0f;
+    level_.setPopup(4, popup);
+    drawOnBlank();
+    EXPECT_FALSE(pixelIs(205, 305, kDigit));
+    popup.timer = 10;
+    level_.setPopup(4, popup);
+    drawOnBlank();
+    EXPECT_TRUE(pixelIs(205, 305, kDigit));
+    popup.timer = 11;
+    level_.setPopup(4, popup);
+    drawOnBlank();
+    Uint8 r = 0, g = 0, b = 0;
+    screen_.rgbAt(205, 305, r, g, b);
+    EXPECT_NEAR(r, kBlank.r + (kDigit.r - kBlank.r) * 230 / 255, 3);
+}
