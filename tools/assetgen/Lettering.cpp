@@ -12,9 +12,8 @@ PangoLayout* makeLayout(cairo_t* cr, const std::string& text, const TextStyle& s
     pango_layout_set_font_description(layout, font);
     pango_font_description_free(font);
     PangoAttrList* attrs = pango_attr_list_new();
-    pango_attr_list_insert(attrs,
-                           pango_attr_letter_spacing_new(static_cast<int>(style.letterSpacing *
-                                                                          PANGO_SCALE)));
+    pango_attr_list_insert(
+        attrs, pango_attr_letter_spacing_new(static_cast<int>(style.letterSpacing * PANGO_SCALE)));
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
     pango_layout_set_text(layout, text.c_str(), -1);
@@ -70,4 +69,15 @@ void drawTextCentred(cairo_t* cr, const std::string& text, double cx, double cy,
                      const TextStyle& style) {
     const TextSize size = measureText(text, style);
     drawText(cr, text, cx - size.width / 2, cy - size.height / 2, style);
+}
+
+TextStyle fitTextStyle(const std::string& text, double w, double h, TextStyle style) {
+    while (style.sizePx > 6) {
+        const TextSize size = measureText(text, style);
+        if (size.width <= w && size.height <= h) {
+            break;
+        }
+        style.sizePx -= 0.5;
+    }
+    return style;
 }

@@ -27,3 +27,5 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, const Te
 // Draws text centred on (cx, cy).
 void drawTextCentred(cairo_t* cr, const std::string& text, double cx, double cy,
                      const TextStyle& style);
+// The style at the largest size (down to 6 px) whose lettering fits w by h.
+TextStyle fitTextStyle(const std::string& text, double w, double h, TextStyle style);
