@@ -1,0 +1,167 @@
+#include "game/Game.h"
+
+#include <gtest/gtest.h>
+
+#include "GameFixture.h"
+#include "highscore/GameOver.h"
+#include "support/HeldKeys.h"
+
+namespace {
+
+class GameTest : public GameFixture {
+  protected:
+    void runClock(int frames, int secondsToAdd) {
+        for (int i = 0; i < frames; ++i) {
+            game->perFrameTick();
+        }
+        for (int i = 0; i < secondsToAdd; ++i) {
+            game->perSecondTick();
+        }
+    }
+    bool clockAtZero() const {
+        return game->frameCounter() == 0 && game->seconds() == 0 && game->minutes() == 0;
+    }
+    static Position startOf(int number, int course, int playerCount) {
+        Player fresh(number);
+        fresh.start(course, playerCount);
+        return fresh.position();
+    }
+};
+
+TEST_F(GameTest, OpensOnTheMenuWithOnePlayerNotPaused) {
+    load();
+    EXPECT_EQ(ModeMenu, game->mode());
+    EXPECT_EQ(1, game->playerCount());
+    EXPECT_FALSE(game->isPaused());
+}
+
+TEST_F(GameTest, CutscenesAndCoursesRestartTheClock) {
+    load();
+    game->setMode(ModeCourse1);
+    for (int mode :
+         {ModeCutscene0, ModeCutscene1, ModeCutscene2, ModeCourse2, ModeCourse3, ModeCourse4}) {
+        runClock(7, 65);
+        game->setMode(mode);
+        EXPECT_EQ(mode, game->mode());
+        EXPECT_TRUE(clockAtZero()) << "mode " << mode;
+    }
+    for (int mode : {int{ModeMenu}, int{ModeNameEntry}, 8, 9, 11}) {
+        runClock(7, 5);
+        game->setMode(mode);
+        EXPECT_EQ(mode, game->mode());
+        EXPECT_FALSE(clockAtZero()) << "mode " << mode << " keeps the clock";
+    }
+}
+
+TEST_F(GameTest, CourseOneStartsANewGame) {
+    load();
+    game->setPlayerCount(2);
+    game->setMode(ModeCourse1);
+    runClock(3, 2);
+    game->setMode(ModeCutscene0);
+    game->setMode(ModeCourse1);
+    EXPECT_TRUE(clockAtZero());
+    EXPECT_EQ(0, game->score1());
+    EXPECT_EQ(0, game->score2());
+    EXPECT_EQ(0, game->status1());
+    EXPECT_EQ(0, game->status2());
+    const int lives = game->startingLives();
+    EXPECT_GE(lives, 1);
+    EXPECT_LE(lives, 8);
+    EXPECT_EQ(lives, game->player1().lives());
+    EXPECT_EQ(lives, game->player2().lives());
+    EXPECT_FLOAT_EQ(startOf(1, 1, 2).y, game->player1().position().y);
+    EXPECT_FLOAT_EQ(startOf(2, 1, 1).y, game->player2().position().y);
+}
+
+TEST_F(GameTest, LaterCoursesKeepLivesAndScoresAndRestartTheCrafts) {
+    load();
+    game->setMode(ModeCourse1);
+    const int lives = game->player1().lives();
+    for (int mode : {ModeCourse2, ModeCourse3, ModeCourse4}) {
+        game->setMode(mode);
+        EXPECT_EQ(lives, game->player1().lives());
+        EXPECT_EQ(0, game->score1());
+        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 1).x, game->player1().position().x);
+        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 1).y, game->player1().position().y);
+    }
+}
+
+TEST_F(GameTest, ClockCountsMinutesWithoutLimit) {
+    load();
+    runClock(0, 59);
+    EXPECT_EQ(59, game->seconds());
+    EXPECT_EQ(0, game->minutes());
+    runClock(0, 1);
+    EXPECT_EQ(0, game->seconds());
+    EXPECT_EQ(1, game->minutes());
+    runClock(0, 125 * 60);
+    EXPECT_EQ(0, game->seconds());
+    EXPECT_EQ(126, game->minutes());
+}
+
+TEST_F(GameTest, SpaceTogglesThePauseOncePerPressAndOnlyInCourses) {
+    load();
+    HeldKeys space{SDLK_SPACE};
+    HeldKeys none;
+    game->update(space.keys());
+    EXPECT_FALSE(game->isPaused()) << "no pause in the menu";
+
+    game->setMode(ModeCourse1);
+    game->update(space.keys());
+    ASSERT_TRUE(game->isPaused());
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(-1, game->update(space.keys()));
+    }
+    EXPECT_TRUE(game->isPaused()) << "holding Space toggles once";
+    game->update(none.keys());
+    EXPECT_TRUE(game->isPaused());
+    game->update(space.keys());
+    EXPECT_FALSE(game->isPaused());
+}
+
+TEST_F(GameTest, PauseFreezesClockTicksAndCrafts) {
+    load();
+    game->setMode(ModeCourse1);
+    HeldKeys spaceAndRight{SDLK_SPACE, SDLK_RIGHT};
+    HeldKeys right{SDLK_RIGHT};
+    game->update(spaceAndRight.keys());
+    const Position before = game->player1().position();
+    for (int i = 0; i < 30; ++i) {
+        game->perFrameTick();
+        game->perSecondTick();
+        EXPECT_EQ(-1, game->update(right.keys()));
+    }
+    EXPECT_TRUE(clockAtZero());
+    EXPECT_FLOAT_EQ(before.x, game->player1().position().x);
+}
+
+// A course left with Escape while paused used to leave the pause standing,
+// and the next game's opening cutscene stood still.
+TEST_F(GameTest, MenuClearsAPauseLeftStanding) {
+    load();
+    game->setMode(ModeCourse2);
+    HeldKeys space{SDLK_SPACE};
+    game->update(space.keys());
+    ASSERT_TRUE(game->isPaused());
+    game->setMode(ModeMenu);
+    EXPECT_FALSE(game->isPaused());
+    game->setMode(ModeCutscene0);
+    game->perFrameTick();
+    game->perSecondTick();
+    EXPECT_EQ(1, game->frameCounter());
+    EXPECT_EQ(1, game->seconds());
+}
+
+TEST_F(GameTest, GameOverTakesTheBetterScoreAndTheModeTheTableDecides) {
+    load();
+    game->setPlayerCount(2);
+    game->setMode(ModeCourse3);
+    game->gameOver();
+    int expectedFinal = -1;
+    const int expectedMode = decideGameOver(game->score1(), game->score2(), expectedFinal);
+    EXPECT_EQ(expectedMode, game->mode());
+    EXPECT_EQ(expectedFinal, game->finalScore());
+}
+
+}  // namespace
