@@ -222,3 +222,24 @@ TEST_F(HighscoreFileTest, RandomOrHugeStoredFilesNeitherCrashNorHang) {
 }
 
 }  // namespace
+
+namespace {
+
+// The table the generator puts into the run folder reads back unchanged.
+TEST_F(HighscoreFileTest, ShippedTableIsValid) {
+    const std::filesystem::path shipped =
+        std::filesystem::path(KAVREL_RUN_FOLDER) / "data/M/007.obx";
+    if (!std::filesystem::exists(std::filesystem::path(KAVREL_RUN_FOLDER) / "data/H/h000.obx")) {
+        GTEST_SKIP() << "the run folder has not been generated";
+    }
+    ASSERT_TRUE(std::filesystem::exists(shipped));
+    std::filesystem::copy_file(shipped, folder.file(kHighscorePath));
+    const std::string before = storedBytes();
+    HighscoreTable table;
+    loadHighscoreTable(table);
+    EXPECT_TRUE(table.checksumMatches());
+    EXPECT_EQ(before, storedBytes()) << "validation had to replace it";
+    EXPECT_EQ(textOf(table), storedText());
+}
+
+}  // namespace
