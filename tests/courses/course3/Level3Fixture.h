@@ -8,15 +8,12 @@
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
 
-// Colours of the test pictures, so that drawing can be read back.
-// The digit "5" and "1" pictures are plain greys; "0" is darker.
-
 // A course 3 loaded from small pictures of known sizes:
 //   background 100x10, top band 800x50, bottom band 800x30 (so a test can
 //   tell which height the band rule uses), obstacle pictures 0..7 solid and
 //   (30 + 10n) x (20 + 5n), picture 8 a solid 200x100 and picture 9 a wholly
-//   transparent 200x100, scenery 20x10, digits 20x30, bonuses 30x20 (doubling)
-//   and 40x24 (halving).
+//   transparent 200x100, scenery 20x10, digits 20x30 ("1" and "5" grey 200, "0"
+//   grey 100), bonuses 30x20 (doubling) and 40x24 (halving).
 class Level3Test : public ::testing::Test {
   protected:
     static constexpr int kTopBandHeight = 50;
