@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 #include "highscore/GameOver.h"
 #include "support/HeldKeys.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 #include "app/FrameStep.h"
 #include "support/HeldKeys.h"
 

@@ -1,0 +1,134 @@
+#include "app/MainLoop.h"
+
+#include <gtest/gtest.h>
+
+#include "support/GameFixture.h"
+
+namespace {
+
+class MainLoopTest : public GameFixture {
+  protected:
+    void SetUp() override {
+        picture("data/M/m037.obx", 60, 20, 30, 160, 60);
+        load();
+    }
+
+    static SDL_Event keyDown(SDLKey key) {
+        SDL_Event event = {};
+        event.type = SDL_KEYDOWN;
+        event.key.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = key;
+        return event;
+    }
+    static SDL_Event quitEvent() {
+        SDL_Event event = {};
+        event.type = SDL_QUIT;
+        return event;
+    }
+    // Runs logic frames 34 ms apart from start; returns the time of the last.
+    Uint32 runFrames(MainLoop& loop, Uint32 start, int frames) {
+        Uint32 now = start;
+        for (int i = 0; i < frames; ++i) {
+            now += 34;
+            EXPECT_TRUE(loop.logicFrameIfDue(now));
+        }
+        return now;
+    }
+
+    SoundBank sound;
+};
+
+TEST_F(MainLoopTest, EscapeActsByTheCurrentMode) {
+    struct Case {
+        int from;
+        int to;
+    };
+    for (const Case& c : {Case{1, 3}, Case{12, 6}, Case{3, 2}, Case{4, 2}, Case{5, 2}, Case{6, 2},
+                          Case{7, 2}, Case{10, 2}}) {
+        MainLoop loop(*game, sound, screen.surface());
+        game->setMode(c.from);
+        loop.handleEvent(keyDown(SDLK_ESCAPE));
+        EXPECT_EQ(c.to, game->mode()) << "from " << c.from;
+        EXPECT_FALSE(loop.quitRequested());
+    }
+    MainLoop loop(*game, sound, screen.surface());
+    game->setMode(ModeMenu);
+    loop.handleEvent(keyDown(SDLK_ESCAPE));
+    EXPECT_TRUE(loop.quitRequested());
+}
+
+TEST_F(MainLoopTest, OnlyClosingTheWindowAndEscapeAreHeard) {
+    MainLoop loop(*game, sound, screen.surface());
+    game->setMode(ModeCourse2);
+    SDL_Event keyUp = keyDown(SDLK_ESCAPE);
+    keyUp.type = keyUp.key.type = SDL_KEYUP;
+    loop.handleEvent(keyUp);
+    loop.handleEvent(keyDown(SDLK_q));
+    EXPECT_EQ(ModeCourse2, game->mode());
+    EXPECT_FALSE(loop.quitRequested());
+    loop.handleEvent(quitEvent());
+    EXPECT_TRUE(loop.quitRequested());
+}
+
+TEST_F(MainLoopTest, TwoQueuedKeyDownsAreTakenOnTwoPasses) {
+    MainLoop loop(*game, sound, screen.surface());
+    SDL_Event pending;
+    while (SDL_PollEvent(&pending) == 1) {
+    }
+    game->setMode(ModeCutscene0);
+    SDL_Event escape = keyDown(SDLK_ESCAPE);
+    ASSERT_EQ(0, SDL_PushEvent(&escape));
+    ASSERT_EQ(0, SDL_PushEvent(&escape));
+    loop.pass();
+    EXPECT_EQ(ModeCourse1, game->mode());
+    loop.pass();
+    EXPECT_EQ(ModeMenu, game->mode());
+    EXPECT_FALSE(loop.quitRequested());
+}
+
+TEST_F(MainLoopTest, OneLogicFrameAfterMoreThan33MillisecondsAndNoCatchingUp) {
+    MainLoop loop(*game, sound, screen.surface());
+    EXPECT_FALSE(loop.logicFrameIfDue(33));
+    EXPECT_EQ(0, game->frameCounter());
+    EXPECT_TRUE(loop.logicFrameIfDue(34));
+    EXPECT_EQ(1, game->frameCounter());
+    // A window held still for a second: one frame when the loop resumes.
+    EXPECT_TRUE(loop.logicFrameIfDue(1034));
+    for (int pass = 0; pass < 30; ++pass) {
+        EXPECT_FALSE(loop.logicFrameIfDue(1034 + pass));
+    }
+    EXPECT_EQ(2, game->frameCounter());
+}
+
+TEST_F(MainLoopTest, EveryThirtiethLogicFrameIsAGameSecond) {
+    MainLoop loop(*game, sound, screen.surface());
+    Uint32 now = runFrames(loop, 0, 29);
+    EXPECT_EQ(0, game->seconds());
+    now = runFrames(loop, now, 1);
+    EXPECT_EQ(1, game->seconds());
+    runFrames(loop, now, 30);
+    EXPECT_EQ(2, game->seconds());
+    EXPECT_EQ(60, game->frameCounter());
+}
+
+TEST_F(MainLoopTest, MusicVolumeFollowsTheMenuOnEveryLogicFrame) {
+    MainLoop loop(*game, sound, screen.surface());
+    const int other = game->getMusicVolume() == 3 ? 4 : 3;
+    Mix_VolumeMusic(other);
+    ASSERT_TRUE(loop.logicFrameIfDue(34));
+    EXPECT_EQ(game->getMusicVolume(), Mix_VolumeMusic(-1));
+    Mix_VolumeMusic(other);
+    ASSERT_TRUE(loop.logicFrameIfDue(68));
+    EXPECT_EQ(game->getMusicVolume(), Mix_VolumeMusic(-1));
+}
+
+TEST_F(MainLoopTest, EveryPassDrawsTheGame) {
+    MainLoop loop(*game, sound, screen.surface());
+    game->setMode(ModeCourse1);
+    screen.fill(0, 0, 0);
+    loop.present();
+    EXPECT_TRUE(colourAt(20, 20, 30, 160, 60)) << "the HUD of a course";
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#include "app/StartupSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/EscapeKey.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+TEST(StartupSettingsTest, FullScreenOnlyForANonZeroInteger) {
+    TempFolder folder;
+    const std::string path = folder.file("info.txt");
+    struct Case {
+        const char* text;
+        int value;
+    };
+    for (const Case& c : {Case{"0\n", 0}, Case{"1\n", 1}, Case{"  \n 7 trailing", 7},
+                          Case{"-2", -2}, Case{"", 0}, Case{"yes", 0}, Case{"x1", 0}}) {
+        std::ofstream(path, std::ios::trunc) << c.text;
+        EXPECT_EQ(c.value, StartupSettings::readFullScreen(path.c_str())) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(0, StartupSettings::readFullScreen(folder.file("missing.txt").c_str()));
+}
+
+TEST(StartupSettingsTest, AnInvisibleDriverCountsAsNoDisplayUnlessAskedFor) {
+    EXPECT_TRUE(StartupSettings::showsNothing("offscreen", nullptr));
+    EXPECT_TRUE(StartupSettings::showsNothing("dummy", ""));
+    EXPECT_TRUE(StartupSettings::showsNothing(nullptr, nullptr));
+    EXPECT_FALSE(StartupSettings::showsNothing("x11", nullptr));
+    EXPECT_FALSE(StartupSettings::showsNothing("wayland", nullptr));
+    EXPECT_FALSE(StartupSettings::showsNothing("dummy", "dummy"));
+    EXPECT_FALSE(StartupSettings::showsNothing("offscreen", "offscreen"));
+}
+
+TEST(EscapeKeyTest, QuitsFromTheMenuSkipsCutscenesIntoCoursesElseBackToTheMenu) {
+    EXPECT_EQ(EscapeKey::kQuit, EscapeKey::nextMode(ModeMenu));
+    EXPECT_EQ(ModeCourse1, EscapeKey::nextMode(ModeCutscene0));
+    EXPECT_EQ(ModeCourse4, EscapeKey::nextMode(ModeCutscene1));
+    for (int mode : {3, 4, 5, 6, 7, 10}) {
+        EXPECT_EQ(ModeMenu, EscapeKey::nextMode(mode)) << mode;
+    }
+}
+
+}  // namespace
