@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <cstdio>
 
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
@@ -11,7 +13,7 @@
 namespace {
 
 class ObxImageTest : public ::testing::Test {
-protected:
+  protected:
     HeadlessScreen screen;
     TempFolder folder;
 };
@@ -79,19 +81,69 @@ TEST_F(ObxImageTest, MissingFilePrintsNullTwiceAndIsAbsent) {
     image.draw(screen.surface(), 0, 0);  // drawing an absent picture is a no-op
 }
 
-TEST_F(ObxImageTest, ReadOnlyFileStillLoads) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root can write a read-only file";
+// Runs check in a child process that cannot write the test's files: as root
+// it drops to the unprivileged "nobody" user first. What the child prints on
+// standard output comes back in output; the result is the child's exit code
+// (kCannotDrop when it could not give up root).
+constexpr int kCannotDrop = 90;
+
+template <class Check>
+int runUnprivileged(Check check, std::string& output) {
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) {
+        return -1;
     }
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipeEnds[0]);
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(kCannotDrop);
+        }
+        const int code = check();
+        std::fflush(stdout);
+        _exit(code);
+    }
+    close(pipeEnds[1]);
+    char buffer[256];
+    ssize_t n;
+    while ((n = read(pipeEnds[0], buffer, sizeof buffer)) > 0) {
+        output.append(buffer, static_cast<size_t>(n));
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A read-only install: the file cannot be opened for update, so its signature
+// is mended in memory. "null" is still printed for each of the two rewrites.
+TEST_F(ObxImageTest, ReadOnlyFileStillLoads) {
     const std::string path = folder.file("ro.obx");
     ASSERT_TRUE(TestPicture(6, 2).write(path));
+    chmod(folder.path().c_str(), 0755);
     chmod(path.c_str(), 0444);
-    ObxImage image;
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(0, image.load(path.c_str(), screen.surface()));
-    EXPECT_EQ("null\nnull\n", testing::internal::GetCapturedStdout());
-    EXPECT_EQ(6, image.width());
-    EXPECT_EQ("0000", readFileStart(path, 4));
+    SDL_Surface* display = screen.surface();
+    std::string output;
+    const int result = runUnprivileged(
+        [&]() {
+            if (FILE* f = std::fopen(path.c_str(), "r+b")) {
+                std::fclose(f);
+                return 2;  // the file is writable after all: no test
+            }
+            ObxImage image;
+            if (image.load(path.c_str(), display) != 0) {
+                return 3;
+            }
+            return image.width() == 6 && image.height() == 2 && image.isSolidPixel(5, 1) ? 0 : 4;
+        },
+        output);
+    ASSERT_NE(kCannotDrop, result) << "could not drop root to test a read-only file";
+    ASSERT_NE(2, result) << "the file was still writable";
+    EXPECT_EQ(0, result) << "3: not loaded, 4: wrong picture";
+    EXPECT_EQ("null\nnull\n", output);
+    EXPECT_EQ("0000", readFileStart(path, 4)) << "a read-only file is left as it was";
 }
 
 TEST_F(ObxImageTest, NotABitmapIsAbsent) {
