@@ -22,7 +22,11 @@ struct Track {
 
 // In the order of the game's music table.
 const Track kTracks[] = {
-    {"sound/title.ogg", "title.txt"},
+    {"sound/title.ogg", "title.txt"},        {"sound/race_rymden.ogg", "rymden.txt"},
+    {"sound/race_vatten.ogg", "vatten.txt"}, {"sound/race_sewer.ogg", "sewer.txt"},
+    {"sound/race_tarm.ogg", "tarm.txt"},     {"sound/ms_1.ogg", "ms_1.txt"},
+    {"sound/ms_2.ogg", "ms_2.txt"},          {"sound/ms_3.ogg", "ms_3.txt"},
+    {"sound/boss.ogg", "boss.txt"},
 };
 constexpr int kTrackCount = sizeof(kTracks) / sizeof(kTracks[0]);
 
