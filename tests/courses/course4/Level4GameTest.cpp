@@ -1,0 +1,107 @@
+// The whole course through the real Game, with the generated pictures: a
+// pilot flies the approach, waits out the chamber's arrival and rams the
+// brain three times.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/FrameStep.h"
+#include "courses/course4/BossPilot.h"
+#include "game/Game.h"
+#include "support/HeadlessScreen.h"
+#include "support/HeldKeys.h"
+#include "support/TempFolder.h"
+#include "support/WorkingDirectory.h"
+
+namespace {
+
+class Level4GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Loading rewrites the pictures' first bytes: work on a copy.
+        std::error_code ec;
+        std::filesystem::copy(std::string(KAVREL_RUN_FOLDER) + "/data", folder_.file("data"),
+                              std::filesystem::copy_options::recursive, ec);
+        ASSERT_FALSE(ec) << ec.message();
+        here_ = std::make_unique<WorkingDirectory>(folder_.path());
+        ASSERT_TRUE(here_->entered());
+        testing::internal::CaptureStdout();
+        game_->loadAll(screen_.surface());
+        testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override { here_.reset(); }
+
+    void startCourse4(int players) {
+        game_->setPlayerCount(players);
+        game_->setMode(ModeCourse1);
+        game_->setMode(ModeCourse4);
+    }
+
+    // Flies player 1 with the pilot until the course is left or the frames
+    // run out; player 2, if asked, holds W and keeps crashing into the top
+    // band. Returns the number of rams seen.
+    int flyCourse(bool crashPlayer2, int maxFrames) {
+        FrameStep step(*game_);
+        BossPilot pilot;
+        int rams = 0;
+        int hitPoints = game_->level4().boss().hitPoints();
+        for (int frame = 0; frame < maxFrames && game_->mode() == ModeCourse4; ++frame) {
+            HeldKeys keys;
+            const Player& p = game_->player1();
+            int dx = 0, dy = 0;
+            pilot.choose(game_->level4(), BossPilot::Craft{p.x(), p.y(), p.vx(), p.vy()}, dx, dy);
+            pressDirection(keys, dx, dy);
+            if (crashPlayer2) {
+                keys.hold(SDLK_w);
+            }
+            step.logicFrame(keys.keys());
+            if (frame % 7 == 0) {
+                game_->render();
+            }
+            const int now = game_->level4().boss().hitPoints();
+            rams += hitPoints - now;
+            hitPoints = now;
+        }
+        return rams;
+    }
+
+    static void pressDirection(HeldKeys& keys, int dx, int dy) {
+        if (dx > 0) {
+            keys.hold(SDLK_RIGHT);
+        } else if (dx < 0) {
+            keys.hold(SDLK_LEFT);
+        }
+        if (dy > 0) {
+            keys.hold(SDLK_DOWN);
+        } else if (dy < 0) {
+            keys.hold(SDLK_UP);
+        }
+    }
+
+    HeadlessScreen screen_;
+    TempFolder folder_;
+    std::unique_ptr<WorkingDirectory> here_;
+    std::unique_ptr<Game> game_ = std::make_unique<Game>();
+};
+
+TEST_F(Level4GameTest, ThreeRamsKillTheBrainAndTheClosingCutsceneFollows) {
+    srand(1);
+    startCourse4(1);
+    const int rams = flyCourse(false, 6000);
+    EXPECT_EQ(rams, 3);
+    EXPECT_EQ(game_->mode(), ModeCutscene2);
+    EXPECT_GT(game_->score1(), 0);
+}
+
+TEST_F(Level4GameTest, WithOnePlayerOutTheOtherStillWins) {
+    srand(2);
+    startCourse4(2);
+    const int rams = flyCourse(true, 6000);
+    EXPECT_EQ(game_->status2(), -1);
+    EXPECT_EQ(rams, 3);
+    EXPECT_EQ(game_->mode(), ModeCutscene2);
+}
+
+}  // namespace
