@@ -131,17 +131,4 @@ TEST(PlayerDamage, HitRestartsAnExplosionOrAReturn) {
     EXPECT_EQ(3, p.lives());
 }
 
-TEST(PlayerDamage, CourseEndInterruptsAnExplosion) {
-    Player p;
-    p.start(1, 1);
-    p.setLives(2);
-    p.hit(0);
-    p.setFinishFrame(-1);
-    EXPECT_EQ(Docking, p.state());
-    for (int i = 0; i < 60; ++i) {
-        EXPECT_EQ(1, step(p));
-    }
-    EXPECT_EQ(2, p.lives());
-}
-
 }  // namespace

@@ -295,24 +295,6 @@ TEST_F(PlayerDrawTest, FlameDroopsBehindAClimbingCraft) {
     }
 }
 
-TEST_F(PlayerDrawTest, LevelFlameStaysOnItsNineRows) {
-    Player p;
-    load(p);
-    p.start(1, 1);
-    p.steerTo(200.0f, 100.0f);
-    const std::set<int> rows = {118, 120, 122, 124, 125, 126, 128, 130, 132};
-    for (int pass = 0; pass < 5; ++pass) {
-        drawAlone(p);
-        const auto lit = flamePixels(p);
-        ASSERT_FALSE(lit.empty());
-        for (const auto& pixel : lit) {
-            ASSERT_EQ(1u, rows.count(pixel.second)) << pixel.first << "," << pixel.second;
-            ASSERT_GE(pixel.first, 200 - 24);
-            ASSERT_LE(pixel.first, 210);
-        }
-    }
-}
-
 TEST_F(PlayerDrawTest, FlameTakesNinetySixValuesOnlyWhenShown) {
     Player p;
     load(p);

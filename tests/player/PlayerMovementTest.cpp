@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "Keyboard.h"
 #include "player/Player.h"
 
@@ -86,50 +88,38 @@ TEST(PlayerMovement, WallsStopOnlyTheSpeedAcrossThem) {
     EXPECT_EQ(0.0f, q.vx());
 }
 
-TEST(PlayerMovement, KeySetsForOneAndTwoPlayers) {
-    struct Direction {
-        int arrow;
-        int letter;
-        float vx;
-        float vy;
-    };
-    const Direction directions[] = {
-        {SDLK_RIGHT, SDLK_d, 1.3f, 0.0f},
-        {SDLK_LEFT, SDLK_a, -1.3f, 0.0f},
-        {SDLK_UP, SDLK_w, 0.0f, -1.3f},
-        {SDLK_DOWN, SDLK_s, 0.0f, 1.3f},
-    };
-    for (const Direction& d : directions) {
-        SCOPED_TRACE(d.arrow);
-        Player solo(1), one(1), two(2);
-        auto speedAfter = [](Player& p, int key) {
-            p.start(2, p.number() == 1 ? p.playerCount() : 1);
-            p.steerTo(300, 300);  // away from every wall
-            p.updateInput(Keyboard{key}.keys());
-            return Position{p.vx(), p.vy()};
-        };
-        solo.start(1, 1);
-        one.start(1, 2);
-        two.start(1);
-        for (int key : {d.arrow, d.letter}) {
-            EXPECT_FLOAT_EQ(d.vx, speedAfter(solo, key).x);
-            EXPECT_FLOAT_EQ(d.vy, speedAfter(solo, key).y);
-        }
-        EXPECT_FLOAT_EQ(d.vx, speedAfter(one, d.arrow).x);
-        EXPECT_FLOAT_EQ(d.vy, speedAfter(one, d.arrow).y);
-        EXPECT_EQ(0.0f, speedAfter(one, d.letter).x);
-        EXPECT_EQ(0.0f, speedAfter(one, d.letter).y);
-        EXPECT_FLOAT_EQ(d.vx, speedAfter(two, d.letter).x);
-        EXPECT_FLOAT_EQ(d.vy, speedAfter(two, d.letter).y);
-        EXPECT_EQ(0.0f, speedAfter(two, d.arrow).x);
-        EXPECT_EQ(0.0f, speedAfter(two, d.arrow).y);
+// The speed after one frame with these keys held, from rest in open space.
+Position speedAfter(int number, int playerCount, std::initializer_list<int> held) {
+    Player p(number);
+    p.start(1, playerCount);
+    p.steerTo(300, 300);
+    p.updateInput(Keyboard(held).keys());
+    return Position{p.vx(), p.vy()};
+}
 
-        // Both keys of a pair held in a one-player game count once.
-        solo.start(1, 1);
-        solo.steerTo(300, 300);
-        solo.updateInput(Keyboard{d.arrow, d.letter}.keys());
-        EXPECT_FLOAT_EQ(d.vx, solo.vx());
-        EXPECT_FLOAT_EQ(d.vy, solo.vy());
+TEST(PlayerMovement, KeySetsForOneAndTwoPlayers) {
+    const int arrows[] = {SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_DOWN};
+    const int letters[] = {SDLK_d, SDLK_a, SDLK_w, SDLK_s};
+    const Position speed[] = {{1.3f, 0}, {-1.3f, 0}, {0, -1.3f}, {0, 1.3f}};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const float vx = speed[i].x, vy = speed[i].y;
+        // One player: either key, and both together count once.
+        for (auto keys :
+             {std::initializer_list<int>{arrows[i]}, {letters[i]}, {arrows[i], letters[i]}}) {
+            EXPECT_FLOAT_EQ(vx, speedAfter(1, 1, keys).x);
+            EXPECT_FLOAT_EQ(vy, speedAfter(1, 1, keys).y);
+        }
+        // Two players: arrows for player 1, letters for player 2.
+        EXPECT_FLOAT_EQ(vx, speedAfter(1, 2, {arrows[i]}).x);
+        EXPECT_FLOAT_EQ(vy, speedAfter(1, 2, {arrows[i]}).y);
+        EXPECT_FLOAT_EQ(vx, speedAfter(2, 2, {letters[i]}).x);
+        EXPECT_FLOAT_EQ(vy, speedAfter(2, 2, {letters[i]}).y);
+        for (const Position& ignored :
+             {speedAfter(1, 2, {letters[i]}), speedAfter(2, 2, {arrows[i]})}) {
+            EXPECT_EQ(0.0f, ignored.x);
+            EXPECT_EQ(0.0f, ignored.y);
+        }
     }
 }
 
