@@ -30,6 +30,7 @@ test-sanitized: build
 	  -DKAVREL_RUN_DIR=$(abspath $(BUILD))/run >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) \
 	  ctest --output-on-failure -j $(JOBS) -LE window
 
 # A Debian package of the installed game (build/kavrel_<version>_<arch>.deb).
