@@ -246,3 +246,48 @@ TEST_F(Level4UpdatesTest, TheBonusComesAtSeconds10And15OfEveryMinute) {
     EXPECT_EQ(level_.bonus().kind, 0);
     EXPECT_TRUE(level_.bonus().active);
 }
+
+namespace {
+
+bool holdsBox(const Box* boxes, int count, const Box& wanted) {
+    for (int i = 0; i < count; ++i) {
+        const Box& b = boxes[i];
+        if (b.x == wanted.x && b.y == wanted.y && b.width == wanted.width &&
+            b.height == wanted.height) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST_F(Level4UpdatesTest, HazardBoxesCoverWhatCanHurtNow) {
+    Box boxes[100];
+    level_.setObstacle(2, 300, 200, 12, 0);
+    int count = level_.hazardBoxes(boxes, 100);
+    EXPECT_EQ(count, 5);  // the obstacle and four band tiles
+    EXPECT_TRUE(holdsBox(boxes, count, Box{300, 200, 60, 60}));
+    EXPECT_TRUE(holdsBox(boxes, count, Box{0, 550, 800, 50}));
+    EXPECT_EQ(level_.hazardBoxes(boxes, 2), 2);
+
+    enterBossFight();
+    calmBoss();
+    freezeBrainAt(430, 250);
+    level_.boss().setAttack(0, BrainBoss::Drifting);
+    level_.setProjectile(0, shotAt(300, 300));
+    count = level_.hazardBoxes(boxes, 100);
+    // The shot, ceiling, right side, floor and front wall by their solid
+    // parts, and nine segments; no bands in the fight.
+    EXPECT_EQ(count, 1 + 3 + 1 + 9);
+    EXPECT_TRUE(holdsBox(boxes, count, Box{300, 300, 10, 10}));
+    EXPECT_TRUE(holdsBox(boxes, count, Box{-200, 0, 1000, 60}));
+    EXPECT_TRUE(holdsBox(boxes, count, Box{-200, 465 + 95, 1000, 40}));
+    EXPECT_TRUE(holdsBox(boxes, count, Box{640 + 100, 0, 60, 600}));
+    // A charging brain adds its beam's reach; a retreating one drops its stalk.
+    level_.boss().setAttack(170, BrainBoss::Charging);
+    level_.boss().setRetreating(1);
+    count = level_.hazardBoxes(boxes, 100);
+    EXPECT_EQ(count, 1 + 3 + 1 + 1);
+    EXPECT_TRUE(holdsBox(boxes, count, Box{430 - 491, 250 + 10, 513, 26}));
+}
