@@ -1,5 +1,6 @@
 #include "courses/course2/Level2.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -45,6 +46,11 @@ void animate(Course2Object& o) {
 // read inside the picture actually shown.
 Box drawnBox(const Course2Object& o, const ObxImage& picture) {
     return Box{o.x, o.y, picture.width(), picture.height()};
+}
+
+// What a pilot must keep clear of: the obstacle's box and the picture shown.
+Box hazardBox(const Course2Object& o, const ObxImage& picture) {
+    return Box{o.x, o.y, std::max(o.width, picture.width()), std::max(o.height, picture.height())};
 }
 
 }  // namespace
@@ -369,10 +375,11 @@ int Level2::hazardBoxes(Box* out, int capacity) const {
     int n = 0;
     for (int k = 1; k <= 3; ++k) {
         const Course2Object* obstacles = obstaclesOf(k);
-        const int count = slotCount(k);
-        for (int i = 0; i < count && n < capacity; ++i) {
-            if (obstacles[i].active) {
-                out[n++] = obstacles[i].box();
+        const int firstPicture = k == 1 ? kKind1Picture : k == 2 ? kKind2Picture : kKind3Picture;
+        for (int i = 0; i < slotCount(k) && n < capacity; ++i) {
+            const Course2Object& o = obstacles[i];
+            if (o.active) {
+                out[n++] = hazardBox(o, images_[firstPicture + o.image]);
             }
         }
     }

@@ -154,6 +154,10 @@ TEST(Level2Kind1Sizes, CrashFollowsTheDrawnPictureWhenTheFramesDiffer) {
         ASSERT_FALSE(crashesAtColumn(level, 0, 45)) << "nothing is drawn there, frame " << frame;
     }
     EXPECT_TRUE(crashesAtColumn(level, 0, 45)) << "the larger picture shows from frame 20";
+    Box boxes[Level2::kMaxHazards];
+    ASSERT_EQ(1, level.hazardBoxes(boxes, Level2::kMaxHazards));
+    EXPECT_EQ(60, boxes[0].width) << "a pilot keeps clear of the picture on show";
+    EXPECT_EQ(40, boxes[0].height);
 
     level.placeObstacle(1, 0, 0, -200, 0, 5);  // leaves in the next frame
     level.placeObstacle(1, 1, 1, 700, 400, 5);
