@@ -64,6 +64,7 @@ class Game {
     int minutes() const { return minutes_; }
     const Player& player1() const { return player1_; }
     const Player& player2() const { return player2_; }
+    const Level1& level1() const { return level1_; }
     const Level2& level2() const { return level2_; }
     const Level3& level3() const { return level3_; }
     const Level4& level4() const { return level4_; }
