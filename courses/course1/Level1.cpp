@@ -213,23 +213,24 @@ int Level1::updatePlayer1(float x, float y, bool canCollide) {
         }
     }
     moveScenery();
+    lastResult1_ = result;
     return result;
 }
 
 // Player 2 sees the field where player 1's update left it and shares its rings.
 int Level1::updatePlayer2(float x, float y, bool canCollide) {
     int result = 0;
-    if (!canCollide) {
-        return result;
-    }
-    for (int i = 0; i < kSlots; ++i) {
-        if (obstacles_[i].active && testSlot(i, x, y, result)) {
-            break;
+    if (canCollide) {
+        for (int i = 0; i < kSlots; ++i) {
+            if (obstacles_[i].active && testSlot(i, x, y, result)) {
+                break;
+            }
+        }
+        if (bonus_.active && bonusTouched(x, y)) {
+            result = bonus_.kind == 1 ? 3000 : 2000;
         }
     }
-    if (bonus_.active && bonusTouched(x, y)) {
-        result = bonus_.kind == 1 ? 3000 : 2000;
-    }
+    lastResult2_ = result;
     return result;
 }
 

@@ -53,6 +53,8 @@ class Level1 {
     int seconds() const { return seconds_; }
     int minutes() const { return minutes_; }
     int peekSound() const { return pendingSound_.peek(); }
+    // What the last update for player 1 or 2 returned.
+    int lastResult(int player) const { return player == 2 ? lastResult2_ : lastResult1_; }
     // Slot accessors take slots 0..14 and entries 0..24.
     const Obstacle& obstacle(int slot) const { return obstacles_[slot]; }
     const RingFlags& rings(int slot) const { return rings_[slot]; }
@@ -99,4 +101,6 @@ class Level1 {
     ScorePopup popups_[kSlots];
     SceneryObject nearLayer_[kSlots];
     SceneryObject farLayer_[kSlots];
+    int lastResult1_ = 0;
+    int lastResult2_ = 0;
 };
