@@ -77,6 +77,9 @@ int NoteToken::parsePitch(const std::string& text, PitchRef& pitch) {
         while (digits < text.size() && std::isdigit(static_cast<unsigned char>(text[digits]))) {
             ++digits;
         }
+        if (digits > 2) {
+            return fail("no degree " + text);
+        }
         pitch = {true, std::stoi(text.substr(0, digits)), 0};
         for (size_t i = digits; i < text.size(); ++i) {
             if (text[i] != '\'' && text[i] != ',') {
@@ -152,7 +155,7 @@ int NoteToken::parse(const std::string& word) {
         kind_ = kBarLine;
         return 0;
     }
-    if (word.size() > 1 && word[0] == 'v' && allDigits(word.substr(1))) {
+    if (word.size() > 1 && word.size() <= 4 && word[0] == 'v' && allDigits(word.substr(1))) {
         kind_ = kVelocity;
         velocity_ = std::stoi(word.substr(1));
         return velocity_ >= 1 && velocity_ <= 127 ? 0 : fail("velocity out of 1..127: " + word);
