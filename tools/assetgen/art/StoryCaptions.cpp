@@ -1,0 +1,67 @@
+#include "assetgen/art/StoryCaptions.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Clear room around the lettering, so that no outline touches the edge.
+constexpr int kMargin = 1;
+constexpr double kLineGap = 6.0;
+
+const StoryCaptions::Caption kCaptions[] = {
+    {"data/MS/ms_01_01.obx", {"SOMETHING HAS WOKEN FAR BELOW THE CITY.", nullptr}},
+    {"data/MS/ms_01_02.obx", {"A CALL FOR HELP RISES OUT OF THE DARK.", nullptr}},
+    {"data/MS/ms_01_03.obx", {"EVERY WAY DOWN HAS BEEN SEALED.", nullptr}},
+    {"data/MS/ms_01_04.obx", {"ONE PILOT TAKES THE FASTEST CRAFT.", nullptr}},
+    {"data/MS/ms_01_05.obx", {"THE ONLY WAY IN IS THE LONG WAY ROUND.", nullptr}},
+    {"data/MS/ms_01_06.obx", {"THROUGH SPACE, OVER THE SEA, INTO THE SEWERS.", nullptr}},
+    {"data/MS/ms_02_01.obx", {"THE SEWERS OPEN INTO SOMETHING ALIVE.", nullptr}},
+    {"data/MS/ms_02_02.obx", {"A GIANT BRAIN RULES THIS HUNGRY BEAST.", nullptr}},
+    {"data/MS/ms_03_01.obx", {"THE BRAIN IS DEAD. THE CITY IS SAFE.", "WELCOME HOME, PILOT."}},
+};
+
+int lineCount(const StoryCaptions::Caption& caption) {
+    return caption.lines[1] ? 2 : 1;
+}
+
+}  // namespace
+
+int StoryCaptions::count() {
+    return static_cast<int>(sizeof kCaptions / sizeof kCaptions[0]);
+}
+
+const StoryCaptions::Caption& StoryCaptions::at(int index) {
+    return kCaptions[index];
+}
+
+TextStyle StoryCaptions::style() {
+    TextStyle style;
+    style.sizePx = 42.0;
+    style.fill = kWhite;
+    style.outline = kOutline;
+    style.outlineWidth = 3.0;
+    style.letterSpacing = 1.5;
+    return style;
+}
+
+StoryCaptions::Size StoryCaptions::size(const Caption& caption) {
+    double width = 0, height = 0;
+    for (int i = 0; i < lineCount(caption); ++i) {
+        const TextSize line = measureText(caption.lines[i], style());
+        width = std::max(width, line.width);
+        height += line.height + (i > 0 ? kLineGap : 0.0);
+    }
+    return Size{static_cast<int>(std::ceil(width)) + 2 * kMargin,
+                static_cast<int>(std::ceil(height)) + 2 * kMargin};
+}
+
+void StoryCaptions::draw(cairo_t* cr, const Caption& caption) {
+    const Size whole = size(caption);
+    double y = kMargin;
+    for (int i = 0; i < lineCount(caption); ++i) {
+        const TextSize line = measureText(caption.lines[i], style());
+        drawText(cr, caption.lines[i], std::floor((whole.width - line.width) / 2), y, style());
+        y += line.height + kLineGap;
+    }
+}
