@@ -29,6 +29,16 @@ int jitter(long tick, int key, int voice, int range) {
     return static_cast<int>(h % static_cast<std::uint32_t>(2 * range + 1)) - range;
 }
 
+// "r3" in a drum line: three bars without a hit; -1 when malformed.
+int silentBars(const std::string& word) {
+    const std::string digits = word.substr(1);
+    if (digits.empty() || digits.size() > 3 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return -1;
+    }
+    return std::stoi(digits);
+}
+
 int voiceIndex(const Sheet& sheet, const std::string& name) {
     for (size_t i = 0; i < sheet.voices.size(); ++i) {
         if (sheet.voices[i].name == name) {
@@ -180,12 +190,8 @@ int SectionWriter::readGrid(const SheetPart& part, const Voice& voice,
     const PitchRef key{false, drum->second, 0};
     length = 0;
     for (const std::string& word : part.words) {
-        if (word.size() > 1 && word[0] == 'r') {
-            const std::string digits = word.substr(1);
-            const bool number =
-                digits.size() <= 3 && std::all_of(digits.begin(), digits.end(),
-                                                  [](char c) { return c >= '0' && c <= '9'; });
-            const long bars = number ? std::stol(digits) : 0;
+        if (word[0] == 'r') {
+            const int bars = silentBars(word);
             if (bars <= 0) {
                 return fail(part.line, "cannot read " + word);
             }
