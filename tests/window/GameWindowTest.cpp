@@ -1,0 +1,170 @@
+// The real program in a real window: a private X server, a copy of the run
+// folder, and the keyboard driven from outside as a player would.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "support/ChildProcess.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+#include "support/XvfbSession.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWindowTimeoutMs = 15000;
+
+bool isHighscoreFile(const fs::path& path) {
+    const std::string name = path.filename().string();
+    return path.parent_path().filename() == "M" && (name == "007.obx" || name == "008.obx");
+}
+
+class GameWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(session.running()) << "could not start Xvfb";
+        const fs::path run(KAVREL_RUN_FOLDER);
+        ASSERT_TRUE(fs::exists(run / "kavrel")) << "no game in " << run;
+        for (const char* entry : {"kavrel", "X.bmp", "data", "sound"}) {
+            if (fs::exists(run / entry)) {
+                fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
+            }
+        }
+    }
+
+    // On failure, keep what the screen showed and what the game said.
+    void TearDown() override {
+        if (!HasFailure()) {
+            return;
+        }
+        const fs::path keep = fs::path(KAVREL_BUILD_DIR) / "window-test-failures";
+        fs::create_directories(keep);
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        const std::string shot = (keep / (name + ".png")).string();
+        if (session.screenshot(shot)) {
+            std::cerr << "screenshot: " << shot << "\n";
+        }
+        std::cerr << "game output:\n" << readWholeTextFile(outputPath()) << "\n";
+    }
+
+    std::string outputPath() const { return folder.file("output.txt"); }
+
+    void startGame(const std::vector<std::string>& env) {
+        ASSERT_TRUE(game.start({"./kavrel"}, folder.path(), env, outputPath()));
+    }
+    void startGameOnTheServer() { startGame({session.displayEnv(), "SDL_VIDEODRIVER"}); }
+
+    unsigned long gameWindow() { return session.waitForWindow("Kavrel", kWindowTimeoutMs); }
+    // The window, once the game has loaded and draws its menu.
+    unsigned long menuWindow() { return session.waitForDrawnWindow("Kavrel", kWindowTimeoutMs); }
+
+    // Waits for the menu's window, gives it the keyboard and presses Escape.
+    void quitFromTheMenu() {
+        const unsigned long window = menuWindow();
+        ASSERT_NE(0u, window) << "no menu in a window titled Kavrel";
+        ASSERT_TRUE(session.focus(window));
+        session.holdKey("Escape");
+        ASSERT_TRUE(game.waitForExit(5000)) << "still running after Escape";
+        EXPECT_EQ(0, game.exitCode());
+    }
+
+    XvfbSession session;
+    TempFolder folder;
+    ChildProcess game;
+};
+
+TEST_F(GameWindowTest, OpensAWindowTitledKavrelOf800By600) {
+    startGameOnTheServer();
+    const unsigned long window = gameWindow();
+    ASSERT_NE(0u, window) << "no window titled Kavrel";
+    int width = 0, height = 0;
+    ASSERT_TRUE(session.windowGeometry(window, width, height));
+    EXPECT_EQ(800, width);
+    EXPECT_EQ(600, height);
+    EXPECT_TRUE(game.running());
+}
+
+TEST_F(GameWindowTest, EscapeInTheMenuEndsTheProgramWithinTwoSeconds) {
+    startGameOnTheServer();
+    const unsigned long window = menuWindow();
+    ASSERT_NE(0u, window);
+    ASSERT_TRUE(session.focus(window));
+    const auto pressed = std::chrono::steady_clock::now();
+    session.holdKey("Escape");
+    ASSERT_TRUE(game.waitForExit(5000));
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now() - pressed)
+                          .count();
+    EXPECT_LT(took, 2000);
+    EXPECT_EQ(0, game.exitCode());
+}
+
+TEST_F(GameWindowTest, ClosingTheWindowEndsTheProgram) {
+    startGameOnTheServer();
+    const unsigned long window = menuWindow();
+    ASSERT_NE(0u, window);
+    ASSERT_TRUE(session.closeWindow(window));
+    ASSERT_TRUE(game.waitForExit(5000)) << "still running after its window was closed";
+    EXPECT_EQ(0, game.exitCode());
+}
+
+TEST_F(GameWindowTest, StartupFileHoldingOneGivesFullScreen) {
+    std::ofstream(folder.file("data/info.txt"), std::ios::trunc) << "1\n";
+    // A bare X server grants nobody full screen; a window manager does.
+    ASSERT_TRUE(session.startWindowManager());
+    startGameOnTheServer();
+    ASSERT_NE(0u, gameWindow());
+    // The window manager grants it a moment after the window appears (and
+    // the library may replace its first window on the way).
+    int width = 0, height = 0;
+    std::string state;
+    for (int waited = 0; waited < 5000; waited += 50) {
+        const unsigned long window = session.findWindow("Kavrel");
+        session.windowGeometry(window, width, height);
+        session.tool({"xprop", "-id", std::to_string(window), "_NET_WM_STATE"}, &state);
+        if (width == XvfbSession::kScreenWidth &&
+            state.find("_NET_WM_STATE_FULLSCREEN") != std::string::npos) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(XvfbSession::kScreenWidth, width);
+    EXPECT_EQ(XvfbSession::kScreenHeight, height);
+    EXPECT_NE(std::string::npos, state.find("_NET_WM_STATE_FULLSCREEN")) << state;
+    quitFromTheMenu();
+}
+
+TEST_F(GameWindowTest, WithNoDisplayItSaysSoAndExitsWithOne) {
+    startGame({"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+    ASSERT_TRUE(game.waitForExit(10000)) << "an invisible game kept running";
+    EXPECT_EQ(1, game.exitCode());
+    EXPECT_NE(std::string::npos, readWholeTextFile(outputPath()).find("kavrel: no display"));
+}
+
+// Every picture is loaded at start-up, and every load leaves its file
+// disguised again, also a file that began as a plain BMP.
+TEST_F(GameWindowTest, AfterARunEveryPictureFileBeginsWithFourZeros) {
+    int pictures = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.file("data"))) {
+        if (entry.path().extension() == ".obx" && !isHighscoreFile(entry.path())) {
+            std::fstream f(entry.path(), std::ios::in | std::ios::out | std::ios::binary);
+            f.write("BM", 2);
+            ++pictures;
+        }
+    }
+    ASSERT_GT(pictures, 0);
+    startGameOnTheServer();
+    quitFromTheMenu();
+    for (const auto& entry : fs::recursive_directory_iterator(folder.file("data"))) {
+        if (entry.path().extension() == ".obx" && !isHighscoreFile(entry.path())) {
+            EXPECT_EQ("0000", readFileStart(entry.path().string(), 4)) << entry.path();
+        }
+    }
+}
+
+}  // namespace
