@@ -19,7 +19,9 @@ constexpr double kWaterLine = 500.0;
 // A floor tile goes back to x 800 once it is wholly off screen, 5 pixels
 // left of its partner's end; 805 wide, the two always meet.
 constexpr int kFloorWidth = 805;
-constexpr int kFloorHeight = 72;
+// Low enough that a craft at the bottom edge still shows its top over the
+// sand, since the strip is drawn in front of the crafts.
+constexpr int kFloorHeight = 44;
 // Both kind-1 frames share one size: the obstacle keeps the size of the
 // frame it was spawned with.
 constexpr int kJellyWidth = 76;
@@ -773,7 +775,7 @@ void wrapped(cairo_t* cr, Draw draw) {
 // The top of the sand: whole waves per tile, so both ends meet.
 double sandTop(double x) {
     const double t = 2 * M_PI * x / kFloorWidth;
-    return 24 + 5 * std::sin(2 * t) + 3 * std::sin(7 * t + 1.0) + 1.5 * std::sin(23 * t + 2.0);
+    return 20 + 3 * std::sin(2 * t) + 2 * std::sin(7 * t + 1.0) + 1.0 * std::sin(23 * t + 2.0);
 }
 
 void paintSand(cairo_t* cr) {
@@ -784,7 +786,7 @@ void paintSand(cairo_t* cr) {
     }
     cairo_line_to(cr, kFloorWidth, kFloorHeight);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 14, 0, kFloorHeight);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 12, 0, kFloorHeight);
     addStop(p, 0.0, lighten(kSand, 0.15));
     addStop(p, 0.35, kSand);
     addStop(p, 1.0, darken(kSand, 0.55));
@@ -801,7 +803,7 @@ void paintSand(cairo_t* cr) {
     // Ripples in the sand.
     ArtRandom rnd(2015);
     for (int i = 0; i < 40; ++i) {
-        const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(38, 64);
+        const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(29, 41);
         const double w = rnd.uniform(10, 22);
         wrapped(cr, [&] {
             cairo_new_path(cr);
@@ -818,7 +820,7 @@ void paintStonesAndWeed(cairo_t* cr) {
     ArtRandom rnd(4021);
     for (int i = 0; i < 14; ++i) {
         const double x = rnd.uniform(0, kFloorWidth);
-        const double rx = rnd.uniform(7, 18), ry = rx * rnd.uniform(0.5, 0.75);
+        const double rx = rnd.uniform(6, 14), ry = rx * rnd.uniform(0.5, 0.7);
         const double y = sandTop(x) + ry * 0.4;
         const std::uint32_t seed = static_cast<std::uint32_t>(i * 17 + 3);
         const Rgb colour = mix(kSeaRock, kSand, rnd.uniform(0.0, 0.3));
@@ -828,7 +830,7 @@ void paintStonesAndWeed(cairo_t* cr) {
         });
     }
     for (int i = 0; i < 18; ++i) {
-        const double x = rnd.uniform(0, kFloorWidth), h = rnd.uniform(10, 22);
+        const double x = rnd.uniform(0, kFloorWidth), h = rnd.uniform(8, 16);
         const double lean = rnd.uniform(-5, 5);
         wrapped(cr, [&] {
             for (int blade = -1; blade <= 1; ++blade) {
@@ -845,7 +847,7 @@ void paintStonesAndWeed(cairo_t* cr) {
         });
     }
     for (int i = 0; i < 6; ++i) {
-        const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(44, 60);
+        const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(28, 36);
         wrapped(cr, [&] {
             // A small scallop shell.
             cairo_new_path(cr);
