@@ -699,7 +699,7 @@ void makeMist(AssetWriter& out) {
         cairo_new_sub_path(cr);
         cairo_arc(cr, p[0], p[1], p[2], 0, 2 * M_PI);
     }
-    shadeOnly(cr, Rgb{0.23, 0.26, 0.24}, 12, 4, 96, 50);
+    shadeOnly(cr, Rgb{0.19, 0.22, 0.20}, 12, 4, 96, 50);
     out.obx(c, l3(1014));
 }
 
@@ -719,9 +719,9 @@ void makeNewspaper(AssetWriter& out) {
     cairo_t* cr = c.cr();
     const double sheet[][2] = {{4, 10}, {48, 3}, {54, 30}, {10, 37}};
     polygon(cr, sheet, 4);
-    shadeOnly(cr, Rgb{0.32, 0.32, 0.30}, 4, 3, 50, 34);
+    shadeOnly(cr, Rgb{0.24, 0.24, 0.22}, 4, 3, 50, 34);
     for (int i = 0; i < 4; ++i) {
-        strokeLine(cr, Rgb{0.22, 0.22, 0.21}, 2, 12, 14 + i * 5.5, 44, 9 + i * 5.5);
+        strokeLine(cr, Rgb{0.17, 0.17, 0.16}, 2, 12, 14 + i * 5.5, 44, 9 + i * 5.5);
     }
     out.obx(c, l3(1016));
 }
@@ -770,7 +770,7 @@ void makeLeaves(AssetWriter& out) {
 void makeFishBones(AssetWriter& out) {
     Canvas c(54, 24);
     cairo_t* cr = c.cr();
-    const Rgb bone{0.36, 0.36, 0.33};
+    const Rgb bone{0.27, 0.27, 0.25};
     strokeLine(cr, bone, 2.5, 12, 12, 46, 12);
     for (int i = 0; i < 5; ++i) {
         const double x = 18 + i * 6;
