@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/GameFixture.h"
 #include "highscore/GameOver.h"
+#include "support/GameFixture.h"
 #include "support/HeldKeys.h"
 
 namespace {

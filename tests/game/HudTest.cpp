@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "support/GameFixture.h"
 #include "app/FrameStep.h"
+#include "support/GameFixture.h"
 #include "support/HeldKeys.h"
 
 namespace {
