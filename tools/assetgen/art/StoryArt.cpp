@@ -10,8 +10,10 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/art/StoryBeast.h"
 #include "assetgen/art/StoryBrush.h"
 #include "assetgen/art/StoryCaptions.h"
+#include "assetgen/art/StoryEnding.h"
 #include "assetgen/art/StoryLaunch.h"
 #include "assetgen/art/StoryOpening.h"
 
@@ -52,10 +54,16 @@ void makeStoryArt(AssetWriter& out) {
     writePicture(out, &StoryLaunch::paintRoute, "1_3");
     writePicture(out, &StoryLaunch::paintTitle, "logo");
     writePicture(out, &StoryLaunch::paintLaunch, "1_4");
+    writePicture(out, &StoryBeast::paintSewerEnd, "2_1");
+    writePicture(out, &StoryBeast::paintBeast, "2_2");
+    writePicture(out, &StoryBeast::paintChamber, "2_3");
+    writePicture(out, &StoryEnding::paintBurst, "3_1");
+    writePicture(out, &StoryEnding::paintEscape, "3_2");
+    writePicture(out, &StoryEnding::paintHome, "3_3");
     writeCaptions(out);
     writeBackdrop(out);
 }
 
 }  // namespace
 
-const AssetModule kStoryArt = {"story", 15, &makeStoryArt};
+const AssetModule kStoryArt = {"story", 21, &makeStoryArt};
