@@ -1,0 +1,157 @@
+// The story's pictures as the cutscenes use them: every file the player
+// loads is written, scene pictures cover the whole screen, and every
+// caption, wherever and whenever a scene shows it, stays on the screen and
+// clear of the caption shown with it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include "assetgen/AssetModules.h"
+#include "assets/ObxImage.h"
+#include "frontend/CutscenePlayer.h"
+#include "support/HeadlessScreen.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The cutscene player's pictures in its loading order: eleven scene
+// pictures, nine captions, and the backdrop it loads but never draws.
+constexpr const char* kFiles[CutscenePlayer::kPictures] = {
+    "1_1",      "1_2",      "1_3",      "logo",     "1_4",      "2_1",      "2_2",
+    "2_3",      "3_1",      "3_2",      "3_3",      "ms_01_01", "ms_01_02", "ms_01_03",
+    "ms_01_04", "ms_01_05", "ms_01_06", "ms_02_01", "ms_02_02", "ms_03_01", "bk"};
+constexpr int kFirstCaption = 11;
+constexpr int kBackdrop = 20;
+
+bool isCaption(int index) {
+    return index >= kFirstCaption && index < kBackdrop;
+}
+
+class StoryArtTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = std::make_unique<TempFolder>();
+        AssetWriter writer(folder_->path(), kStoryArt.files);
+        kStoryArt.make(writer);
+        written_ = writer.done();
+        failures_ = writer.failures();
+    }
+    static void TearDownTestSuite() { folder_.reset(); }
+
+    void SetUp() override {
+        for (int i = 0; i < CutscenePlayer::kPictures; ++i) {
+            const std::string path = folder_->file(std::string("data/MS/") + kFiles[i] + ".obx");
+            pictures_[i].load(path.c_str(), screen_.surface());
+        }
+    }
+
+    static std::unique_ptr<TempFolder> folder_;
+    static int written_;
+    static int failures_;
+    HeadlessScreen screen_;
+    ObxImage pictures_[CutscenePlayer::kPictures];
+};
+
+std::unique_ptr<TempFolder> StoryArtTest::folder_;
+int StoryArtTest::written_ = 0;
+int StoryArtTest::failures_ = 0;
+
+int transparentPixels(const ObxImage& picture) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            count += picture.isSolidPixel(x, y) ? 0 : 1;
+        }
+    }
+    return count;
+}
+
+TEST_F(StoryArtTest, WritesEveryPictureTheCutscenesLoadAndScenesCoverTheScreen) {
+    EXPECT_EQ(kStoryArt.files, written_);
+    EXPECT_EQ(0, failures_);
+    for (int i = 0; i < CutscenePlayer::kPictures; ++i) {
+        const ObxImage& picture = pictures_[i];
+        ASSERT_TRUE(picture.present()) << kFiles[i];
+        if (isCaption(i)) {
+            continue;
+        }
+        EXPECT_EQ(800, picture.width()) << kFiles[i];
+        EXPECT_EQ(600, picture.height()) << kFiles[i];
+        // Nothing clears the screen under a scene: a hole would show the
+        // last frame through it.
+        EXPECT_EQ(0, transparentPixels(picture)) << kFiles[i];
+    }
+}
+
+TEST_F(StoryArtTest, CaptionsAreLetteringOnTransparencyNoWiderThanTheLimit) {
+    for (int i = kFirstCaption; i < kBackdrop; ++i) {
+        const ObxImage& caption = pictures_[i];
+        ASSERT_TRUE(caption.present()) << kFiles[i];
+        EXPECT_LE(caption.width(), 780) << kFiles[i];
+        const int w = caption.width(), h = caption.height();
+        EXPECT_FALSE(caption.isSolidPixel(0, 0) || caption.isSolidPixel(w - 1, 0) ||
+                     caption.isSolidPixel(0, h - 1) || caption.isSolidPixel(w - 1, h - 1))
+            << kFiles[i] << " is a box, not lettering";
+        const int clear = transparentPixels(caption);
+        EXPECT_GT(clear, 0) << kFiles[i];
+        EXPECT_LT(clear, w * h) << kFiles[i] << " has no letters";
+    }
+}
+
+struct Placed {
+    int index;
+    int x, y, w, h;
+};
+
+bool overlap(const Placed& a, const Placed& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// Walks each scene frame by frame with the game second every 30 frames and
+// collects every caption that leaves the screen or covers its partner.
+TEST_F(StoryArtTest, EveryCaptionShownStaysOnScreenAndClearOfItsPartner) {
+    std::set<int> shown;
+    std::set<std::string> faults;
+    for (int scene = 0; scene < CutscenePlayer::kScenes; ++scene) {
+        CutscenePlayer player;
+        player.start(scene);
+        const int frames = (CutscenePlayer::sceneLength(scene) + 1) * 30;
+        for (int frame = 0; frame < frames; ++frame) {
+            player.setFrame(frame);
+            player.setClock(frame / 30, 0);
+            const CutscenePlayer::Shot shot = player.shot(scene);
+            Placed placed[2];
+            int count = 0;
+            for (int c = 0; c < 2; ++c) {
+                const int index = shot.captions[c];
+                if (index < 0) {
+                    continue;
+                }
+                ASSERT_TRUE(isCaption(index));
+                const ObxImage& caption = pictures_[index];
+                const int w = caption.width(), h = caption.height();
+                placed[count++] =
+                    Placed{index, shot.captionCentreX - w / 2, shot.captionY[c], w, h};
+                shown.insert(index);
+            }
+            for (int c = 0; c < count; ++c) {
+                const Placed& p = placed[c];
+                if (p.x < 0 || p.y < 0 || p.x + p.w > 800 || p.y + p.h > 600) {
+                    faults.insert(std::string(kFiles[p.index]) + " runs off the screen");
+                }
+            }
+            if (count == 2 && overlap(placed[0], placed[1])) {
+                faults.insert(std::string(kFiles[placed[0].index]) + " covers " +
+                              kFiles[placed[1].index]);
+            }
+        }
+    }
+    for (const std::string& fault : faults) {
+        ADD_FAILURE() << fault;
+    }
+    EXPECT_EQ(static_cast<size_t>(kBackdrop - kFirstCaption), shown.size());
+}
+
+}  // namespace
