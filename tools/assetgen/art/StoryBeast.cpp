@@ -221,6 +221,7 @@ void StoryBeast::paintGullet(cairo_t* cr) {
 void StoryBeast::paintBeast(cairo_t* cr) {
     paintUnderCity(cr);
     paintBeastBody(cr);
+    paintBeastHead(cr);
     paintBeastInside(cr);
     StoryBrush::captionShade(cr, Rgb{0.04, 0.01, 0.04}, 450, 0.7);
     StoryBrush::vignette(cr, 0.45);
@@ -292,6 +293,45 @@ void StoryBeast::paintBeastBody(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
+// Its blunt head at the right: a lidded bile-green eye over a wide maw.
+void StoryBeast::paintBeastHead(cairo_t* cr) {
+    const double ex = 728, ey = 300;
+    StoryBrush::glow(cr, ex, ey, 40, kBile, 0.5);
+    cairo_save(cr);
+    cairo_translate(cr, ex, ey);
+    cairo_scale(cr, 22, 11);
+    StoryBrush::circle(cr, 0, 0, 1);
+    cairo_restore(cr);
+    shadeAndOutline(cr, lighten(kBile, 0.2), ex - 22, ey - 11, 44, 22);
+    StoryBrush::rect(cr, ex - 2, ey - 9, 4, 18);
+    setColour(cr, kOutline);
+    cairo_fill(cr);
+    // The heavy lid.
+    cairo_new_path(cr);
+    cairo_move_to(cr, ex - 28, ey - 2);
+    cairo_curve_to(cr, ex - 14, ey - 22, ex + 14, ey - 22, ex + 28, ey - 2);
+    cairo_curve_to(cr, ex + 14, ey - 10, ex - 14, ey - 10, ex - 28, ey - 2);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, kFleshDark, ex - 28, ey - 22, 56, 20);
+    // The maw, ragged with teeth.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 690, 372);
+    cairo_curve_to(cr, 720, 392, 760, 396, 800, 380);
+    cairo_line_to(cr, 800, 404);
+    cairo_curve_to(cr, 760, 420, 720, 412, 690, 372);
+    cairo_close_path(cr);
+    shadeAndOutline(cr, kCavity, 690, 372, 110, 48);
+    for (int i = 0; i < 6; ++i) {
+        const double x = 704 + i * 16, y = 384 + (i < 3 ? i * 2.5 : 7 - (i - 3) * 1.5);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - 4, y - 2);
+        cairo_line_to(cr, x, y + 9);
+        cairo_line_to(cr, x + 4, y - 2);
+        cairo_close_path(cr);
+        shadeAndOutline(cr, Rgb{0.95, 0.90, 0.78}, x - 4, y - 2, 8, 11, 1.2);
+    }
+}
+
 // The beast cut open: a warren of tunnels, and in the middle of it all the
 // brain, glowing.
 void StoryBeast::paintBeastInside(cairo_t* cr) {
@@ -312,11 +352,14 @@ void StoryBeast::paintBeastInside(cairo_t* cr) {
         setColour(cr, darken(kCavity, 0.5));
         cairo_set_line_width(cr, 30);
         cairo_stroke_preserve(cr);
-        setColour(cr, darken(kCavity, 0.2));
-        cairo_set_line_width(cr, 22);
+        setColour(cr, kFleshDark);
+        cairo_set_line_width(cr, 24);
+        cairo_stroke_preserve(cr);
+        setColour(cr, mix(kFleshDark, kGlowPink, 0.35));
+        cairo_set_line_width(cr, 8);
         cairo_stroke(cr);
     }
-    const StoryBrain brain(590, 300, 110);
+    const StoryBrain brain(585, 292, 130);
     brain.drawStalk(cr, 600, 410);
     brain.drawBrain(cr);
     cairo_restore(cr);

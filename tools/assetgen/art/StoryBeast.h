@@ -27,6 +27,7 @@ class StoryBeast {
     static void paintGullet(cairo_t* cr);
     static void paintUnderCity(cairo_t* cr);
     static void paintBeastBody(cairo_t* cr);
+    static void paintBeastHead(cairo_t* cr);
     static void paintBeastInside(cairo_t* cr);
     static void paintSpores(cairo_t* cr, std::uint32_t seed, int count);
 };
