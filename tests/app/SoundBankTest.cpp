@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -68,6 +69,8 @@ class LoadedSoundBankTest : public ::testing::Test {
         std::filesystem::create_directories(folder.file("sound"));
         writeWav(folder.file("sound/explosion.wav"));
         writeWav(folder.file("sound/brain_kill.wav"));
+        // The dummy driver plays into nothing, on any machine.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
         SDL_InitSubSystem(SDL_INIT_AUDIO);
     }
     void TearDown() override { SDL_QuitSubSystem(SDL_INIT_AUDIO); }
@@ -78,9 +81,7 @@ class LoadedSoundBankTest : public ::testing::Test {
 
 TEST_F(LoadedSoundBankTest, CodesThatNameNoLoadedEntryPlayNothing) {
     SoundBank bank;
-    if (!bank.open()) {
-        GTEST_SKIP() << "no audio device, not even the dummy one: " << SDL_GetError();
-    }
+    ASSERT_TRUE(bank.open()) << SDL_GetError();
     bank.loadAll();
     EXPECT_TRUE(bank.hasEffect(10));
     EXPECT_TRUE(bank.hasEffect(16));
