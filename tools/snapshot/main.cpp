@@ -53,11 +53,15 @@ int runFrames(Game& game, SDL_Surface* screen, const SnapshotOptions& options) {
     int failures = saveShots(screen, options, 0);
     for (int frame = 1; frame <= options.frames; ++frame) {
         options.keys.keysAt(frame, keys);
+        const int modeBefore = game.mode();
         if (options.keys.escapeAt(frame) && EscapeKey::act(game) == 1) {
             std::printf("frame %d: Escape in the menu ends the game\n", frame);
             break;
         }
         const int soundEvent = step.logicFrame(keys);
+        if (game.mode() != modeBefore) {
+            std::printf("frame %d: mode %d -> %d\n", frame, modeBefore, game.mode());
+        }
         game.render();
         failures += saveShots(screen, options, frame);
         if (soundEvent == kQuitEvent) {
