@@ -1,0 +1,30 @@
+#include "support/GeneratedRunFolder.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+std::string GeneratedRunFolder::path() {
+    return KAVREL_RUN_FOLDER;
+}
+
+bool GeneratedRunFolder::copyInto(const std::string& folder,
+                                  std::initializer_list<const char*> entries) {
+    for (const char* entry : entries) {
+        const fs::path from = fs::path(path()) / entry;
+        std::error_code ec;
+        if (!fs::exists(from, ec)) {
+            if (std::strcmp(entry, "data") == 0) {
+                return false;
+            }
+            continue;
+        }
+        fs::copy(from, fs::path(folder) / entry,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,144 @@
+// Whole games on the real Game with the generated pictures, from the menu to
+// the menu again: the options, the cutscenes, the four courses flown by the
+// test pilots, the boss, the name entry and the highscore file and page.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "StoredHighscores.h"
+#include "WholeGameFixture.h"
+#include "support/RgbImage.h"
+
+namespace {
+
+const std::vector<int> kFullGame = {ModeMenu,      ModeCutscene0, ModeCourse1, ModeCourse2,
+                                    ModeCourse3,   ModeCutscene1, ModeCourse4, ModeCutscene2,
+                                    ModeNameEntry, ModeMenu};
+
+class PlaythroughTest : public WholeGameFixture {
+  protected:
+    void SetUp() override { loadGeneratedGame(); }
+
+    // Starts a game from the menu and plays it to its end: every cutscene
+    // watched, every course flown.
+    void playWholeGame(int players, int lives) {
+        startGame(players, lives);
+        ASSERT_EQ(ModeCutscene0, game_->mode());
+        watchCutscene();
+        for (int course = ModeCourse1; course <= ModeCourse3; ++course) {
+            ASSERT_EQ(course, game_->mode());
+            flyCourse();
+        }
+        ASSERT_EQ(ModeCutscene1, game_->mode());
+        watchCutscene();
+        ASSERT_EQ(ModeCourse4, game_->mode());
+        flyCourse();
+        ASSERT_EQ(ModeCutscene2, game_->mode()) << "the boss was not defeated";
+        watchCutscene();
+    }
+
+    // Each course began with the lives and scores the course before left.
+    void expectStandingsCarried(int players, int lives) {
+        ASSERT_EQ(4u, courseStarts().size());
+        for (const CourseStart& start : courseStarts()) {
+            for (int p = 0; p < players && start.mode != ModeCourse1; ++p) {
+                EXPECT_EQ(start.score[p], start.scoreBefore[p]) << "course mode " << start.mode;
+                EXPECT_EQ(start.lives[p], start.livesBefore[p]) << "course mode " << start.mode;
+            }
+        }
+        for (int p = 0; p < players; ++p) {
+            EXPECT_EQ(lives, courseStarts()[0].lives[p]);
+            EXPECT_EQ(0, courseStarts()[0].score[p]);
+        }
+    }
+
+    // The stored table holds the new entry in its place, the checksum
+    // matches, and the defaults it displaced moved down.
+    int expectStoredEntry(const char* name, int lives, int score) {
+        StoredHighscores stored;
+        EXPECT_TRUE(stored.read(folder_.path()));
+        EXPECT_TRUE(stored.wellFormed()) << stored.bytes();
+        const int entry = stored.find(name);
+        EXPECT_NE(-1, entry);
+        if (entry < 0) {
+            return entry;
+        }
+        EXPECT_EQ(lives, stored.lives(entry));
+        EXPECT_EQ(score, stored.score(entry));
+        for (int e = 0; e < 5; ++e) {
+            if (e != entry) {
+                EXPECT_EQ("ZOK", stored.name(e));
+                EXPECT_EQ(e < entry ? 5 - e : 6 - e, stored.lives(e));
+            }
+        }
+        EXPECT_FALSE(std::ifstream(folder_.file("data/M/008.obx")).good());
+        return entry;
+    }
+
+    // The page draws every letter of the name and every digit of the score
+    // with its own picture on the entry's row.
+    void expectShownOnHighscorePage(const std::string& name, int score, int entry) {
+        RgbImage shown;
+        ASSERT_TRUE(shown.readSurface(screen_.surface()));
+        const int row = 363 + 36 * entry;
+        for (size_t i = 0; i < name.size(); ++i) {
+            expectPicture(shown, 1 + (name[i] - 'A'), 483 + 13 * static_cast<int>(i), row);
+        }
+        const std::string digits = std::to_string(score);
+        for (size_t i = 0; i < digits.size(); ++i) {
+            expectPicture(shown, 27 + (digits[i] - '0'), 635 + 13 * static_cast<int>(i), row);
+        }
+    }
+
+    void expectPicture(const RgbImage& shown, int number, int x, int y) {
+        char path[32];
+        std::snprintf(path, sizeof path, "data/H/h%03d.obx", number);
+        RgbImage picture;
+        ASSERT_TRUE(picture.readPicture(folder_.file(path))) << path;
+        EXPECT_EQ(1.0, shown.shownShare(picture, x, y)) << path << " at " << x << ", " << y;
+    }
+};
+
+TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
+    std::srand(1);
+    playWholeGame(1, 3);
+    ASSERT_EQ(ModeNameEntry, game_->mode());
+    EXPECT_EQ(game_->score1(), game_->finalScore());
+    typeName("pilot");
+
+    EXPECT_EQ(kFullGame, driver_->modeSequence());
+    EXPECT_EQ(ledger(1).total(), game_->score1());
+    EXPECT_GT(ledger(1).nearPasses(), 0);
+    EXPECT_EQ(3, ledger(1).rams());
+    EXPECT_TRUE(soundMismatches().empty()) << soundMismatches().front();
+    expectStandingsCarried(1, 3);
+    const int entry = expectStoredEntry("PILOT", 3, game_->score1());
+    ASSERT_NE(-1, entry);
+    openHighscorePage();
+    expectShownOnHighscorePage("PILOT", game_->score1(), entry);
+}
+
+TEST_F(PlaythroughTest, TwoPlayersFlyTheWholeGameAndTheBetterScoreIsEntered) {
+    std::srand(1);
+    playWholeGame(2, 4);
+    ASSERT_EQ(ModeNameEntry, game_->mode());
+    const int better = std::max(game_->score1(), game_->score2());
+    EXPECT_EQ(better, game_->finalScore());
+    typeName("duo");
+
+    EXPECT_EQ(kFullGame, driver_->modeSequence());
+    EXPECT_EQ(ledger(1).total(), game_->score1());
+    EXPECT_EQ(ledger(2).total(), game_->score2());
+    EXPECT_EQ(3, ledger(1).rams() + ledger(2).rams());
+    expectStandingsCarried(2, 4);
+    const int entry = expectStoredEntry("DUO", 4, better);
+    ASSERT_NE(-1, entry);
+    openHighscorePage();
+    expectShownOnHighscorePage("DUO", better, entry);
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "player/Player.h"
+
+// One player's score, kept frame by frame as the sum of the results the game
+// applied: each frame's change must be the work of exactly one result (a
+// near pass, a ram, a crash, a doubling or a halving, or nothing), a crash
+// exactly when the craft was hit in that frame, and the ledger's own total,
+// made by applying those results in turn, must be the game's score.
+class ScoreLedger {
+  public:
+    // What the craft and score were before a frame.
+    void before(const Player& craft, int score);
+    // Checks the frame that followed.
+    ::testing::AssertionResult after(int frame, const Player& craft, int score, bool bossCourse);
+
+    // The score the applied results add up to.
+    int total() const { return total_; }
+    // The result the ledger took for the last frame (0 for none).
+    int lastResult() const { return lastResult_; }
+    int nearPasses() const { return nearPasses_; }
+    int rams() const { return rams_; }
+    int crashes() const { return crashes_; }
+    int bonuses() const { return bonuses_; }
+
+    // A score after one result, by the game's rules written out here.
+    static int apply(int score, int result);
+
+  private:
+    // The one result that turns from into to; -1 when none does.
+    static int explain(int from, int to, bool hit, bool bossCourse);
+    void count(int result);
+
+    int scoreBefore_ = 0;
+    bool flyingBefore_ = false;
+    int total_ = 0;
+    int lastResult_ = 0;
+    int nearPasses_ = 0;
+    int rams_ = 0;
+    int crashes_ = 0;
+    int bonuses_ = 0;
+};

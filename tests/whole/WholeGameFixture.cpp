@@ -1,0 +1,191 @@
+#include "WholeGameFixture.h"
+
+#include "support/GeneratedRunFolder.h"
+
+namespace {
+
+bool isCourse(int mode) {
+    return mode >= ModeCourse1 && mode <= ModeCourse4;
+}
+
+// Whether the effect a one-player game plays with a result is the one the
+// player should hear: a chime for a near pass (by the innermost ring it
+// reached, so 15 points always sound the inner ring's), the explosion for a
+// crash, a scream for a ram. Other results make no sound of their own.
+bool soundFits(int result, int sound) {
+    if (result == 1015) {
+        return sound == 13;
+    }
+    if (result == 1005 || result == 1010) {
+        return sound >= 11 && sound <= 13;
+    }
+    if (result == 1100) {
+        return sound == 15;
+    }
+    if (result == 1200) {
+        return sound == 16;
+    }
+    return result > 0 && result <= 1000 ? sound == 10 : true;
+}
+
+}  // namespace
+
+WholeGameFixture::WholeGameFixture() {
+    here_ = std::make_unique<WorkingDirectory>(folder_.path());
+}
+
+WholeGameFixture::~WholeGameFixture() {
+    driver_.reset();
+    here_.reset();
+}
+
+void WholeGameFixture::loadGeneratedGame() {
+    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"data"}))
+        << "no generated run folder in " << GeneratedRunFolder::path();
+    loadGame();
+}
+
+void WholeGameFixture::loadGame() {
+    ASSERT_TRUE(here_->entered());
+    // Absent pictures say "null"; the tests do not need to hear it.
+    testing::internal::CaptureStdout();
+    game_->loadAll(screen_.surface());
+    testing::internal::GetCapturedStdout();
+    driver_ = std::make_unique<GameDriver>(*game_);
+}
+
+void WholeGameFixture::beforeFrame() {
+    const Player* crafts[2] = {&game_->player1(), &game_->player2()};
+    const int scores[2] = {game_->score1(), game_->score2()};
+    for (int i = 0; i < 2; ++i) {
+        ledgers_[i].before(*crafts[i], scores[i]);
+        livesBefore_[i] = crafts[i]->lives();
+        scoreBefore_[i] = scores[i];
+    }
+}
+
+int WholeGameFixture::frame(const HeldKeys& keys) {
+    beforeFrame();
+    const int modeBefore = game_->mode();
+    const int sound = driver_->frame(keys.keys());
+    afterFrame(modeBefore, sound);
+    return sound;
+}
+
+void WholeGameFixture::afterFrame(int modeBefore, int sound) {
+    const int mode = game_->mode();
+    if (running_) {
+        const bool boss = modeBefore == ModeCourse4;
+        const int frames = driver_->frames();
+        EXPECT_TRUE(ledgers_[0].after(frames, game_->player1(), game_->score1(), boss));
+        if (game_->playerCount() == 2) {
+            EXPECT_TRUE(ledgers_[1].after(frames, game_->player2(), game_->score2(), boss));
+        } else if (isCourse(modeBefore)) {
+            checkSound(ledgers_[0].lastResult(), sound);
+        }
+    }
+    if (mode != modeBefore && isCourse(mode)) {
+        noteCourseStart();
+    }
+    if (mode == ModeCourse1 && modeBefore != ModeCourse1) {
+        // A new game: both scores start from 0.
+        running_ = true;
+        ledgers_[0] = ScoreLedger();
+        ledgers_[1] = ScoreLedger();
+    } else if (mode == ModeMenu || mode == ModeNameEntry) {
+        running_ = false;
+    }
+}
+
+void WholeGameFixture::checkSound(int result, int sound) {
+    if (!soundFits(result, sound)) {
+        soundMismatches_.push_back("frame " + std::to_string(driver_->frames()) + ": result " +
+                                   std::to_string(result) + " sounded " + std::to_string(sound));
+    }
+}
+
+void WholeGameFixture::noteCourseStart() {
+    CourseStart start{game_->mode(),
+                      {game_->player1().lives(), game_->player2().lives()},
+                      {game_->score1(), game_->score2()},
+                      {livesBefore_[0], livesBefore_[1]},
+                      {scoreBefore_[0], scoreBefore_[1]}};
+    courseStarts_.push_back(start);
+}
+
+void WholeGameFixture::idle(int frames) {
+    const HeldKeys none;
+    for (int i = 0; i < frames; ++i) {
+        frame(none);
+    }
+}
+
+void WholeGameFixture::tap(int key) {
+    frame(HeldKeys{key});
+    idle(1);
+}
+
+void WholeGameFixture::escape() {
+    beforeFrame();
+    const int modeBefore = game_->mode();
+    ASSERT_EQ(0, driver_->escape()) << "Escape would have ended the program";
+    afterFrame(modeBefore, kNoSound);
+}
+
+void WholeGameFixture::startGame(int players, int lives) {
+    idle(1);           // the menu waits for Return to be up
+    tap(SDLK_DOWN);    // options
+    tap(SDLK_RETURN);  // the options page, on "back"
+    tap(SDLK_UP);      // players
+    tap(players == 2 ? SDLK_RIGHT : SDLK_LEFT);
+    tap(SDLK_UP);  // starting lives, 3 in a fresh game
+    for (int i = 3; i < lives; ++i) {
+        tap(SDLK_RIGHT);
+    }
+    for (int i = lives; i < 3; ++i) {
+        tap(SDLK_LEFT);
+    }
+    tap(SDLK_UP);
+    tap(SDLK_UP);      // back
+    tap(SDLK_RETURN);  // the first page, on "options"
+    tap(SDLK_UP);      // start
+    frame(HeldKeys{SDLK_RETURN});
+}
+
+void WholeGameFixture::watchCutscene(int maxFrames) {
+    const int mode = game_->mode();
+    const HeldKeys none;
+    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
+        frame(none);
+    }
+}
+
+void WholeGameFixture::flyCourse(int maxFrames) {
+    const int mode = game_->mode();
+    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
+        HeldKeys keys;
+        Uint8 held[SDLK_LAST] = {};
+        pilot_.press(*game_, held);
+        for (int k = 0; k < SDLK_LAST; ++k) {
+            if (held[k]) {
+                keys.hold(k);
+            }
+        }
+        frame(keys);
+    }
+}
+
+void WholeGameFixture::typeName(const char* letters) {
+    for (const char* c = letters; *c; ++c) {
+        tap(*c);
+    }
+    frame(HeldKeys{SDLK_RETURN});
+    idle(1);
+}
+
+void WholeGameFixture::openHighscorePage() {
+    idle(1);
+    tap(SDLK_DOWN);
+    tap(SDLK_DOWN);
+    frame(HeldKeys{SDLK_RETURN});
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ScoreLedger.h"
+#include "game/Game.h"
+#include "support/CoursePilot.h"
+#include "support/GameDriver.h"
+#include "support/HeadlessScreen.h"
+#include "support/HeldKeys.h"
+#include "support/TempFolder.h"
+#include "support/WorkingDirectory.h"
+
+// What a player saw at the start of a course: its mode, and each player's
+// lives and score then, with those of the last frame of the course before.
+struct CourseStart {
+    int mode;
+    int lives[2];
+    int score[2];
+    int livesBefore[2];
+    int scoreBefore[2];
+};
+
+// The whole game in a folder of its own, driven from the menu by keys as a
+// player would: the menu's options, the cutscenes, the courses flown by the
+// course pilot, the name entry. Every frame of a running game goes through
+// each player's score ledger.
+class WholeGameFixture : public ::testing::Test {
+  protected:
+    WholeGameFixture();
+    ~WholeGameFixture() override;
+
+    // Copies the generated "data/" into the folder and loads the game.
+    void loadGeneratedGame();
+    // Loads whatever pictures the folder holds.
+    void loadGame();
+
+    // One logic frame with keys held and one render. Returns its SoundEvent.
+    int frame(const HeldKeys& keys);
+    void idle(int frames);
+    // The key held for one frame, then one frame with nothing held.
+    void tap(int key);
+    void escape();
+    // From the menu's first page with nothing selected: sets the players and
+    // the starting lives on the options page and starts a game.
+    void startGame(int players, int lives);
+    // Until the mode changes (at most maxFrames).
+    void watchCutscene(int maxFrames = 1000);
+    void flyCourse(int maxFrames = 4000);
+    // Types the letters (lower case) and Return.
+    void typeName(const char* letters);
+    // From the menu's first page: opens the highscore page and renders it.
+    void openHighscorePage();
+
+    const ScoreLedger& ledger(int player) const { return ledgers_[player - 1]; }
+    const std::vector<CourseStart>& courseStarts() const { return courseStarts_; }
+    // The SoundEvents of the frames in which a one-player game's score
+    // changed and what they should have been, when they differ.
+    const std::vector<std::string>& soundMismatches() const { return soundMismatches_; }
+
+    HeadlessScreen screen_;
+    TempFolder folder_;
+    std::unique_ptr<WorkingDirectory> here_;
+    std::unique_ptr<Game> game_ = std::make_unique<Game>();
+    std::unique_ptr<GameDriver> driver_;
+    CoursePilot pilot_;
+
+  private:
+    void beforeFrame();
+    void afterFrame(int modeBefore, int sound);
+    void checkSound(int result, int sound);
+    void noteCourseStart();
+
+    bool running_ = false;
+    ScoreLedger ledgers_[2];
+    int livesBefore_[2] = {};
+    int scoreBefore_[2] = {};
+    std::vector<CourseStart> courseStarts_;
+    std::vector<std::string> soundMismatches_;
+};
