@@ -29,11 +29,12 @@ void writePicture(AssetWriter& out, void (*paint)(cairo_t*), const char* name) {
 }
 
 void writeCaptions(AssetWriter& out) {
-    for (int i = 0; i < StoryCaptions::count(); ++i) {
-        const StoryCaptions::Caption& caption = StoryCaptions::at(i);
-        const StoryCaptions::Size size = StoryCaptions::size(caption);
+    const StoryCaptions captions;
+    for (int i = 0; i < captions.count(); ++i) {
+        const StoryCaptions::Caption& caption = captions.at(i);
+        const StoryCaptions::Size size = captions.size(caption);
         Canvas canvas(size.width, size.height);
-        StoryCaptions::draw(canvas.cr(), caption);
+        captions.draw(canvas.cr(), caption);
         out.obx(canvas, caption.file);
     }
 }

@@ -6,7 +6,7 @@
 
 // The story's captions: white display lettering with a dark outline, each
 // on a picture just big enough for its one or two lines and transparent
-// around them.
+// around them. All captions share one letter size.
 class StoryCaptions {
   public:
     struct Caption {
@@ -18,10 +18,15 @@ class StoryCaptions {
         int height;
     };
 
-    static int count();
-    static const Caption& at(int index);
-    static TextStyle style();
-    static Size size(const Caption& caption);
+    StoryCaptions();
+
+    int count() const;
+    const Caption& at(int index) const;
+    const TextStyle& style() const { return style_; }
+    Size size(const Caption& caption) const;
     // Draws the caption with its picture's top-left corner at (0, 0).
-    static void draw(cairo_t* cr, const Caption& caption);
+    void draw(cairo_t* cr, const Caption& caption) const;
+
+  private:
+    TextStyle style_;
 };
