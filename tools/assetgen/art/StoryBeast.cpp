@@ -163,8 +163,29 @@ void StoryBeast::paintGullet(cairo_t* cr) {
     cairo_curve_to(cr, 440, 370, 520, 420, 500, kWaterY + 10);
     cairo_line_to(cr, 800, kWaterY + 10);
     cairo_close_path(cr);
+    cairo_path_t* wall = cairo_copy_path(cr);
     shadeAndOutline(cr, kFleshDark, 480, 0, 320, kWaterY);
     ArtRandom rnd(2102);
+    // Swellings and pores over the wall.
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_append_path(cr, wall);
+    cairo_clip(cr);
+    for (int i = 0; i < 40; ++i) {
+        const double x = rnd.uniform(470, 800), y = rnd.uniform(0, kWaterY), r = rnd.uniform(5, 12);
+        blobPath(cr, x, y, r * 1.3, r, 0.2, 2130 + i, 10);
+        shadeOnly(cr, mix(kFleshDark, kFlesh, 0.18), x - r, y - r, 2 * r, 2 * r);
+        StoryBrush::circle(cr, x + r * 0.2, y + r * 0.2, r * 0.22);
+        setColour(cr, darken(kFleshDark, 0.5), 0.7);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    cairo_append_path(cr, wall);
+    cairo_path_destroy(wall);
+    setColour(cr, kOutline);
+    cairo_set_line_width(cr, kOutlineWidth);
+    cairo_stroke(cr);
     for (int i = 0; i < 8; ++i) {
         const double y = rnd.uniform(20, 420);
         vein(cr, rnd, 540 + rnd.uniform(-20, 30), y, -rnd.uniform(120, 260), rnd.uniform(-40, 40),

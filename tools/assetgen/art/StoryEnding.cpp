@@ -99,6 +99,16 @@ void StoryEnding::paintFlyingChunks(cairo_t* cr, double cx, double cy) {
 
 void StoryEnding::paintEscape(cairo_t* cr) {
     StoryBrush::sky(cr, kDeadDark, darken(kDeadFlesh, 0.45), kDeadDark);
+    // The tunnel's ribs, far back in the gloom.
+    for (int i = 0; i < 6; ++i) {
+        const double x = 40 + i * 120;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, 60);
+        cairo_curve_to(cr, x + 50, 220, x + 50, 380, x, 540);
+        setColour(cr, kDeadFlesh, 0.3);
+        cairo_set_line_width(cr, 18);
+        cairo_stroke(cr);
+    }
     paintDaylightExit(cr, 700, 300, 120);
     paintCollapsingWalls(cr);
     paintFallingChunks(cr);
@@ -133,12 +143,12 @@ void StoryEnding::paintDaylightExit(cairo_t* cr, double cx, double cy, double r)
     for (int i = 0; i < 5; ++i) {
         const double spread = (i - 2) * 55;
         cairo_new_path(cr);
-        cairo_move_to(cr, cx - 10, cy + spread * 0.3 - 20);
+        cairo_move_to(cr, cx - r * 0.85, cy + spread * 0.3 - 20);
         cairo_line_to(cr, 0, cy + spread * 1.6 - 60);
         cairo_line_to(cr, 0, cy + spread * 1.6 + 20);
-        cairo_line_to(cr, cx - 10, cy + spread * 0.3 + 20);
+        cairo_line_to(cr, cx - r * 0.85, cy + spread * 0.3 + 20);
         cairo_close_path(cr);
-        cairo_pattern_t* p = cairo_pattern_create_linear(cx, 0, 0, 0);
+        cairo_pattern_t* p = cairo_pattern_create_linear(cx - r * 0.85, 0, 0, 0);
         StoryBrush::addStop(p, 0, kDaylight, 0.22);
         StoryBrush::addStop(p, 1, kDaylight, 0.0);
         cairo_set_source(cr, p);
