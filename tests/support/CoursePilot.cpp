@@ -8,12 +8,12 @@ const Player& craftOf(const Game& game, int player) {
 
 }  // namespace
 
-AutopilotOptions CoursePilot::optionsFor(const Game& game, int course, int player) {
+AutopilotOptions CoursePilot::optionsFor(const Game& game, int course, int player, bool careful) {
     AutopilotOptions options;
     options.keys = player == 2 ? AutopilotKeys::Wasd : AutopilotKeys::Arrows;
     switch (course) {
         case 1:
-            options.seekNearPasses = true;
+            options.seekNearPasses = !careful;
             options.homeY = player == 2 ? 380.0f : 250.0f;
             break;
         case 2:
@@ -40,7 +40,8 @@ void CoursePilot::startCourse(const Game& game, int mode) {
     mode_ = mode;
     if (mode >= ModeCourse1 && mode <= ModeCourse3) {
         for (int player = 1; player <= 2; ++player) {
-            pilots_[player - 1] = Autopilot(optionsFor(game, mode - ModeCourse1 + 1, player));
+            pilots_[player - 1] =
+                Autopilot(optionsFor(game, mode - ModeCourse1 + 1, player, careful_));
         }
     }
     bossPilots_[0] = BossPilot();

@@ -13,12 +13,17 @@
 // the arrows, player 2 by W, A, S, D. A fresh course gets fresh pilots.
 class CoursePilot {
   public:
+    // A careful pilot keeps well clear of the obstacles in course 1 instead
+    // of seeking near passes.
+    void setCareful(bool careful) { careful_ = careful; }
+
     // Holds this frame's keys in keys (SDLK_LAST entries), on top of what is
     // held there already. Outside the courses it holds nothing.
     void press(const Game& game, Uint8* keys);
 
     // The pilots' settings for one craft in course 1, 2 or 3.
-    static AutopilotOptions optionsFor(const Game& game, int course, int player);
+    static AutopilotOptions optionsFor(const Game& game, int course, int player,
+                                       bool careful = false);
 
   private:
     void startCourse(const Game& game, int mode);
@@ -28,6 +33,7 @@ class CoursePilot {
     static bool inGame(const Game& game, int player);
 
     int mode_ = 0;
+    bool careful_ = false;
     Autopilot pilots_[2];
     BossPilot bossPilots_[2];
 };

@@ -138,11 +138,11 @@ void WholeGameFixture::startGame(int players, int lives) {
     tap(SDLK_RETURN);  // the options page, on "back"
     tap(SDLK_UP);      // players
     tap(players == 2 ? SDLK_RIGHT : SDLK_LEFT);
-    tap(SDLK_UP);  // starting lives, 3 in a fresh game
-    for (int i = 3; i < lives; ++i) {
+    tap(SDLK_UP);  // starting lives; the menu keeps them from game to game
+    for (; menuLives_ < lives; ++menuLives_) {
         tap(SDLK_RIGHT);
     }
-    for (int i = lives; i < 3; ++i) {
+    for (; menuLives_ > lives; --menuLives_) {
         tap(SDLK_LEFT);
     }
     tap(SDLK_UP);

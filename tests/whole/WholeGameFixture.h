@@ -75,6 +75,7 @@ class WholeGameFixture : public ::testing::Test {
     void noteCourseStart();
 
     bool running_ = false;
+    int menuLives_ = 3;
     ScoreLedger ledgers_[2];
     int livesBefore_[2] = {};
     int scoreBefore_[2] = {};
