@@ -2,21 +2,26 @@
 
 #include <cmath>
 
-Rgb lighten(Rgb c, double t) { return mix(c, Rgb{1, 1, 1}, t); }
-Rgb darken(Rgb c, double t) { return mix(c, Rgb{0, 0, 0}, t); }
+Rgb lighten(Rgb c, double t) {
+    return mix(c, Rgb{1, 1, 1}, t);
+}
+Rgb darken(Rgb c, double t) {
+    return mix(c, Rgb{0, 0, 0}, t);
+}
 
 Rgb mix(Rgb a, Rgb b, double t) {
     return Rgb{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-void setColour(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void setColour(cairo_t* cr, Rgb c, double alpha) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 namespace {
 
 void fillLit(cairo_t* cr, Rgb base, double x, double y, double w, double h) {
-    cairo_pattern_t* grad =
-        cairo_pattern_create_radial(x + w * 0.3, y + h * 0.25, 0, x + w * 0.3, y + h * 0.25,
-                                    std::hypot(w, h) * 0.85);
+    cairo_pattern_t* grad = cairo_pattern_create_radial(x + w * 0.3, y + h * 0.25, 0, x + w * 0.3,
+                                                        y + h * 0.25, std::hypot(w, h) * 0.85);
     const Rgb hi = lighten(base, 0.35);
     const Rgb lo = darken(base, 0.45);
     cairo_pattern_add_color_stop_rgb(grad, 0, hi.r, hi.g, hi.b);
@@ -32,15 +37,19 @@ void fillLit(cairo_t* cr, Rgb base, double x, double y, double w, double h) {
 void shadeAndOutline(cairo_t* cr, Rgb base, double x, double y, double w, double h,
                      double outline) {
     fillLit(cr, base, x, y, w, h);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, outline);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
+    strokeOutline(cr, outline);
 }
 
 void shadeOnly(cairo_t* cr, Rgb base, double x, double y, double w, double h) {
     fillLit(cr, base, x, y, w, h);
     cairo_new_path(cr);
+}
+
+void strokeOutline(cairo_t* cr, double width) {
+    setColour(cr, kOutline);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
 }
 
 void blobPath(cairo_t* cr, double cx, double cy, double rx, double ry, double roughness,

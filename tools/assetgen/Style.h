@@ -31,6 +31,8 @@ void shadeAndOutline(cairo_t* cr, Rgb base, double x, double y, double w, double
                      double outline = kOutlineWidth);
 // The same fill with no outline (scenery).
 void shadeOnly(cairo_t* cr, Rgb base, double x, double y, double w, double h);
+// Strokes the current path with the dark outline, joins rounded.
+void strokeOutline(cairo_t* cr, double width = kOutlineWidth);
 
 // An irregular closed blob around (cx, cy) with radii rx, ry; roughness 0..1.
 void blobPath(cairo_t* cr, double cx, double cy, double rx, double ry, double roughness,
@@ -38,7 +40,7 @@ void blobPath(cairo_t* cr, double cx, double cy, double rx, double ry, double ro
 
 // A small deterministic random source, so that every build draws the same art.
 class ArtRandom {
-public:
+  public:
     explicit ArtRandom(std::uint32_t seed) : state_(seed * 2654435761u + 1u) {}
     std::uint32_t next() {
         state_ ^= state_ << 13;
@@ -50,6 +52,6 @@ public:
     double uniform(double lo, double hi) { return lo + (hi - lo) * (next() % 1000000) / 1e6; }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
 
-private:
+  private:
     std::uint32_t state_;
 };

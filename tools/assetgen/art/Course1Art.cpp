@@ -9,6 +9,7 @@
 
 #include "assetgen/AssetModules.h"
 #include "assetgen/Lettering.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -56,48 +57,6 @@ constexpr int kGateWidth = 230;
 constexpr int kGateHeight = 300;
 constexpr double kPortalX = 128.0;
 constexpr double kPortalY = 126.0;
-
-std::string l1(int number) {
-    return "data/L1/" + std::to_string(number) + ".obx";
-}
-
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
-
-void circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void polygon(cairo_t* cr, const double (*points)[2], int count) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, points[0][0], points[0][1]);
-    for (int i = 1; i < count; ++i) {
-        cairo_line_to(cr, points[i][0], points[i][1]);
-    }
-    cairo_close_path(cr);
-}
-
-// A soft round glow fading to nothing at radius r.
-void glow(cairo_t* cr, double cx, double cy, double r, Rgb c, double alpha) {
-    cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
-    addStop(g, 0, c, alpha);
-    addStop(g, 1, c, 0);
-    cairo_set_source(cr, g);
-    circle(cr, cx, cy, r);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-}
 
 // ---- Background ------------------------------------------------------
 
@@ -155,10 +114,7 @@ void drawStars(cairo_t* cr) {
         glow(cr, x, y, r * 6, kStar, 0.35);
         setColour(cr, kStar, 0.8);
         cairo_set_line_width(cr, 1.0);
-        cairo_move_to(cr, x - r * 5, y);
-        cairo_line_to(cr, x + r * 5, y);
-        cairo_move_to(cr, x, y - r * 5);
-        cairo_line_to(cr, x, y + r * 5);
+        addCross(cr, x, y, r * 5);
         cairo_stroke(cr);
         setColour(cr, kStar);
         circle(cr, x, y, r);
@@ -245,7 +201,7 @@ void writeBackground(AssetWriter& out) {
     drawStars(cr);
     drawNebula(cr);
     drawPlanet(cr);
-    out.obx(canvas, l1(1001));
+    out.obx(canvas, dataPath("L1/", 1001));
 }
 
 // ---- Obstacles -------------------------------------------------------
@@ -291,7 +247,7 @@ void writePeanutRock(AssetWriter& out) {
     shadeAndOutline(cr, lighten(kRockOchre, 0.08), 3, 5, 50, 50, 2.5);
     drawCraters(cr, 60, 42, 26, 22, kRockOchre, 3, 1203);
     drawCraters(cr, 28, 30, 18, 18, kRockOchre, 2, 1204);
-    out.obx(canvas, l1(1002));
+    out.obx(canvas, dataPath("L1/", 1002));
 }
 
 void writeSplinter(AssetWriter& out) {
@@ -302,13 +258,13 @@ void writeSplinter(AssetWriter& out) {
     polygon(cr, shard, 10);
     shadeAndOutline(cr, kRockRust, 0, 0, 48, 44, 2.5);
     drawCraters(cr, 24, 22, 12, 10, kRockRust, 2, 1301);
-    out.obx(canvas, l1(1003));
+    out.obx(canvas, dataPath("L1/", 1003));
 }
 
 void writeBigAsteroid(AssetWriter& out) {
     Canvas canvas(140, 116);
     drawAsteroid(canvas.cr(), 140, 116, kRockMagma, 0.28, 7, 1401);
-    out.obx(canvas, l1(1004));
+    out.obx(canvas, dataPath("L1/", 1004));
 }
 
 // A torn hull girder with warning stripes and a glowing broken end.
@@ -340,11 +296,8 @@ void writeGirder(AssetWriter& out) {
     glow(cr, 122, 28, 20, kSpark, 0.9);
     cairo_restore(cr);
     polygon(cr, hull, 12);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, 2.5);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-    out.obx(canvas, l1(1005));
+    strokeOutline(cr, 2.5);
+    out.obx(canvas, dataPath("L1/", 1005));
 }
 
 // A dark rock bristling with magenta crystals.
@@ -373,7 +326,7 @@ void writeCrystalRock(AssetWriter& out) {
     }
     blobPath(cr, 39, 78, 33, 20, 0.3, 1601, 14);
     shadeAndOutline(cr, kRockDark, 6, 58, 66, 40, 2.5);
-    out.obx(canvas, l1(1006));
+    out.obx(canvas, dataPath("L1/", 1006));
 }
 
 // A broken satellite: a gold-foil body, one solar wing snapped at an angle,
@@ -427,7 +380,7 @@ void writeSatellite(AssetWriter& out) {
     shadeAndOutline(cr, lighten(kHull, 0.1), -18, 0, 36, 18, 2.0);
     cairo_restore(cr);
     glow(cr, 88, 48, 9, kSpark, 0.9);
-    out.obx(canvas, l1(1007));
+    out.obx(canvas, dataPath("L1/", 1007));
 }
 
 // ---- Scenery ---------------------------------------------------------
@@ -444,7 +397,7 @@ void writeDust(AssetWriter& out, int number, int w, int h, std::uint32_t seed) {
         setColour(cr, lighten(kDust, 0.15));
         cairo_fill(cr);
     }
-    out.obx(canvas, l1(number));
+    out.obx(canvas, dataPath("L1/", number));
 }
 
 void writePebbles(AssetWriter& out, int number, int w, int h, int count, std::uint32_t seed) {
@@ -458,7 +411,7 @@ void writePebbles(AssetWriter& out, int number, int w, int h, int count, std::ui
         blobPath(cr, cx, cy, r, r * 0.85, 0.25, seed + i, 10);
         shadeOnly(cr, mix(kPebble, kDust, rnd.uniform(0, 0.4)), cx - r, cy - r, 2 * r, 2 * r);
     }
-    out.obx(canvas, l1(number));
+    out.obx(canvas, dataPath("L1/", number));
 }
 
 // A faint star: a dot with four short rays.
@@ -468,15 +421,12 @@ void writeTwinkle(AssetWriter& out, int number, int size) {
     const double c = size / 2.0;
     setColour(cr, kFaintStar);
     cairo_set_line_width(cr, 1.0);
-    cairo_move_to(cr, 0, c);
-    cairo_line_to(cr, size, c);
-    cairo_move_to(cr, c, 0);
-    cairo_line_to(cr, c, size);
+    addCross(cr, c, c, c);
     cairo_stroke(cr);
     circle(cr, c, c, std::max(1.0, size / 6.0));
     setColour(cr, lighten(kFaintStar, 0.2));
     cairo_fill(cr);
-    out.obx(canvas, l1(number));
+    out.obx(canvas, dataPath("L1/", number));
 }
 
 // A thin streak of dust, brighter at its head.
@@ -493,7 +443,7 @@ void writeStreak(AssetWriter& out, int number, int w, int h) {
     cairo_curve_to(cr, w * 0.8, h - 0.5, w * 0.5, h - 0.5, 0, h / 2.0);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    out.obx(canvas, l1(number));
+    out.obx(canvas, dataPath("L1/", number));
 }
 
 void writeSpeck(AssetWriter& out, int number, int size, Rgb c) {
@@ -501,7 +451,7 @@ void writeSpeck(AssetWriter& out, int number, int size, Rgb c) {
     circle(canvas.cr(), size / 2.0, size / 2.0, size / 2.0);
     setColour(canvas.cr(), c);
     cairo_fill(canvas.cr());
-    out.obx(canvas, l1(number));
+    out.obx(canvas, dataPath("L1/", number));
 }
 
 void writeScenery(AssetWriter& out) {
@@ -519,7 +469,7 @@ void writeScenery(AssetWriter& out) {
 void writeSpares(AssetWriter& out) {
     Canvas chip(30, 24);
     drawAsteroid(chip.cr(), 30, 24, kRockRust, 0.3, 1, 2201);
-    out.obx(chip, l1(1009));
+    out.obx(chip, dataPath("L1/", 1009));
     writePebbles(out, 1017, 8, 8, 1, 2202);
     writeSpeck(out, 1019, 3, kPebble);
 }
@@ -599,7 +549,7 @@ void writeGate(AssetWriter& out) {
         setColour(cr, i % 2 ? kGateLight : kSpark);
         cairo_fill(cr);
     }
-    out.obx(canvas, l1(1020));
+    out.obx(canvas, dataPath("L1/", 1020));
 }
 
 // A round pick-up with its effect written on it.

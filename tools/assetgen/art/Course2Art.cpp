@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -56,76 +57,6 @@ constexpr Rgb kKelp{0.08, 0.30, 0.26};
 constexpr Rgb kBubble{0.42, 0.68, 0.72};
 constexpr Rgb kFishShadow{0.10, 0.24, 0.34};
 
-std::string l2(int number) {
-    return "data/L2/" + std::to_string(number) + ".obx";
-}
-
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
-
-void rect(cairo_t* cr, double x, double y, double w, double h) {
-    cairo_new_path(cr);
-    cairo_rectangle(cr, x, y, w, h);
-}
-
-void circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void polygon(cairo_t* cr, const double (*points)[2], int count) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, points[0][0], points[0][1]);
-    for (int i = 1; i < count; ++i) {
-        cairo_line_to(cr, points[i][0], points[i][1]);
-    }
-    cairo_close_path(cr);
-}
-
-// Fills the current path with a vertical gradient.
-void fillVertical(cairo_t* cr, double top, double bottom, Rgb a, Rgb b, double alphaA = 1.0,
-                  double alphaB = 1.0) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-    addStop(p, 0, a, alphaA);
-    addStop(p, 1, b, alphaB);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
-// A rod, tentacle or chain: the dark outline stroked wide, the colour inside.
-void outlinedStroke(cairo_t* cr, Rgb colour, double width) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, width + 2 * kOutlineWidth);
-    cairo_stroke_preserve(cr);
-    setColour(cr, colour);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-
-void strokeLine(cairo_t* cr, Rgb colour, double width, double x0, double y0, double x1, double y1,
-                double alpha = 1.0) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    setColour(cr, colour, alpha);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-}
-
 // A thin bright highlight along the upper left of a round shape.
 void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha = 0.7) {
     cairo_new_path(cr);
@@ -135,10 +66,6 @@ void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha = 0.7) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
 }
-
-}  // namespace
-
-namespace {
 
 // ---------------------------------------------------------------- background
 
@@ -289,12 +216,8 @@ void makeBackground(AssetWriter& out) {
     paintPlankton(cr);
     paintSurface(cr);
     paintDenseLayer(cr);
-    out.obx(c, l2(2001));
+    out.obx(c, dataPath("L2/", 2001));
 }
-
-}  // namespace
-
-namespace {
 
 // ------------------------------------------------------------ the jellyfish
 
@@ -374,7 +297,7 @@ void makeJellyfish(AssetWriter& out, const JellyPose& pose, double phase, int nu
     setColour(cr, kWhite, 0.75);
     cairo_fill(cr);
     cairo_restore(cr);
-    out.obx(c, l2(number));
+    out.obx(c, dataPath("L2/", number));
 }
 
 // -------------------------------------------------------------- the mines
@@ -413,7 +336,7 @@ void mine(cairo_t* cr, double cx, double cy, double r) {
 void makeSmallMine(AssetWriter& out) {
     Canvas c(50, 50);
     mine(c.cr(), 25, 25, 14);
-    out.obx(c, l2(2008));
+    out.obx(c, dataPath("L2/", 2008));
 }
 
 // A mine on its mooring chain, which runs off the bottom of the picture.
@@ -430,7 +353,7 @@ void makeMooredMine(AssetWriter& out) {
         outlinedStroke(cr, darken(kAnchorIron, 0.1), 2.5);
     }
     mine(cr, 39, 36, 21);
-    out.obx(c, l2(2009));
+    out.obx(c, dataPath("L2/", 2009));
 }
 
 // ------------------------------------------------------ rocks and wreckage
@@ -439,8 +362,8 @@ void makeMooredMine(AssetWriter& out) {
 void urchin(cairo_t* cr, double cx, double cy, double r) {
     for (int i = 0; i < 14; ++i) {
         const double a = M_PI + i * M_PI / 13;
-        strokeLine(cr, kOutline, 1.6, cx, cy, cx + std::cos(a) * r * 2.1,
-                   cy + std::sin(a) * r * 2.1);
+        strokeRoundLine(cr, kOutline, 1.6, cx, cy, cx + std::cos(a) * r * 2.1,
+                        cy + std::sin(a) * r * 2.1);
     }
     circle(cr, cx, cy, r);
     shadeAndOutline(cr, Rgb{0.30, 0.12, 0.36}, cx - r, cy - r, 2 * r, 2 * r, 1.5);
@@ -470,9 +393,9 @@ void makeCoralRock(AssetWriter& out) {
         circle(cr, x, y, rnd.uniform(2, 3.2));
         shadeAndOutline(cr, Rgb{0.92, 0.86, 0.70}, x - 4, y - 4, 8, 8, 1.2);
     }
-    strokeLine(cr, darken(kRock, 0.55), 1.5, 30, 52, 44, 66, 0.8);
-    strokeLine(cr, darken(kRock, 0.55), 1.5, 84, 44, 78, 60, 0.8);
-    out.obx(c, l2(2010));
+    strokeRoundLine(cr, darken(kRock, 0.55), 1.5, 30, 52, 44, 66, 0.8);
+    strokeRoundLine(cr, darken(kRock, 0.55), 1.5, 84, 44, 78, 60, 0.8);
+    out.obx(c, dataPath("L2/", 2010));
 }
 
 // A torn piece of hull with two portholes.
@@ -507,9 +430,9 @@ void makeHullPlate(AssetWriter& out) {
     ArtRandom rnd(2011);
     for (int i = 0; i < 6; ++i) {
         const double x = rnd.uniform(20, 110);
-        strokeLine(cr, darken(kHullRust, 0.35), 2, x, 26, x + 1, 26 + rnd.uniform(8, 30), 0.6);
+        strokeRoundLine(cr, darken(kHullRust, 0.35), 2, x, 26, x + 1, 26 + rnd.uniform(8, 30), 0.6);
     }
-    out.obx(c, l2(2011));
+    out.obx(c, dataPath("L2/", 2011));
 }
 
 void makeAnchor(AssetWriter& out) {
@@ -539,12 +462,8 @@ void makeAnchor(AssetWriter& out) {
     cairo_move_to(cr, cx - 20, 30);
     cairo_curve_to(cr, cx - 24, 44, cx - 14, 50, cx - 20, 62);
     outlinedStroke(cr, kWeedFront, 3);
-    out.obx(c, l2(2012));
+    out.obx(c, dataPath("L2/", 2012));
 }
-
-}  // namespace
-
-namespace {
 
 // ---------------------------------------------------------- the anglerfish
 
@@ -610,7 +529,7 @@ void makeAnglerfish(AssetWriter& out) {
     circle(cr, 20, 20, 3);
     setColour(cr, kWhite);
     cairo_fill(cr);
-    out.obx(c, l2(2013));
+    out.obx(c, dataPath("L2/", 2013));
 }
 
 // ------------------------------------------------------------------ scenery
@@ -637,7 +556,7 @@ void makeKelp(AssetWriter& out) {
             shadeOnly(cr, kKelp, sx - 8, y - 4, 16, 8);
         }
     }
-    out.obx(c, l2(2004));
+    out.obx(c, dataPath("L2/", 2004));
 }
 
 void makeBubbles(AssetWriter& out) {
@@ -657,7 +576,7 @@ void makeBubbles(AssetWriter& out) {
         cairo_fill(cr);
         y -= r * 2 + rnd.uniform(1, 5);
     }
-    out.obx(c, l2(2005));
+    out.obx(c, dataPath("L2/", 2005));
 }
 
 void smallFish(cairo_t* cr, double x, double y, double size, Rgb colour) {
@@ -679,7 +598,7 @@ void makeFishSchool(AssetWriter& out) {
         const double y = 12 + (i / 5) * 22 + (i % 2) * 10 + rnd.uniform(-2, 2);
         smallFish(cr, x, y, rnd.uniform(6, 8.5), mix(kFishShadow, kMidTeal, rnd.uniform(0, 0.3)));
     }
-    out.obx(c, l2(2006));
+    out.obx(c, dataPath("L2/", 2006));
 }
 
 // A ray gliding far off, seen from above, its head to the left.
@@ -705,12 +624,8 @@ void makeRay(AssetWriter& out) {
     setColour(cr, darken(kFishShadow, 0.2));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    out.obx(c, l2(2007));
+    out.obx(c, dataPath("L2/", 2007));
 }
-
-}  // namespace
-
-namespace {
 
 // ------------------------------------------------------------------ the gate
 
@@ -733,10 +648,7 @@ void makeGate(AssetWriter& out) {
         shadeAndOutline(cr, kBrass, cx - 26, y, 52, 9);
     }
     // The ring: an annulus, lit from the upper left, with bolts around it.
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, outer, 0, 2 * M_PI);
-    cairo_new_sub_path(cr);
-    cairo_arc_negative(cr, cx, cy, inner, 2 * M_PI, 0);
+    ringPath(cr, cx, cy, outer, inner);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     shadeAndOutline(cr, kBrass, cx - outer, cy - outer, 2 * outer, 2 * outer, 2.5);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
@@ -755,22 +667,10 @@ void makeGate(AssetWriter& out) {
         shadeAndOutline(cr, lighten(kBrass, 0.2), cx + std::cos(a) * r - 3,
                         cy + std::sin(a) * r - 3, 6, 6, 1.2);
     }
-    out.obx(c, l2(2014));
+    out.obx(c, dataPath("L2/", 2014));
 }
 
 // --------------------------------------------------------------- the floor
-
-// Draws something three times, a whole tile apart, so that whatever crosses
-// one edge comes back in at the other and the tile repeats without a seam.
-template <typename Draw>
-void wrapped(cairo_t* cr, Draw draw) {
-    for (int dx = -kFloorWidth; dx <= kFloorWidth; dx += kFloorWidth) {
-        cairo_save(cr);
-        cairo_translate(cr, dx, 0);
-        draw();
-        cairo_restore(cr);
-    }
-}
 
 // The top of the sand: whole waves per tile, so both ends meet.
 double sandTop(double x) {
@@ -805,7 +705,7 @@ void paintSand(cairo_t* cr) {
     for (int i = 0; i < 40; ++i) {
         const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(29, 41);
         const double w = rnd.uniform(10, 22);
-        wrapped(cr, [&] {
+        wrapped(cr, kFloorWidth, [&] {
             cairo_new_path(cr);
             cairo_move_to(cr, x, y);
             cairo_curve_to(cr, x + w * 0.3, y - 3, x + w * 0.7, y - 3, x + w, y);
@@ -824,7 +724,7 @@ void paintStonesAndWeed(cairo_t* cr) {
         const double y = sandTop(x) + ry * 0.4;
         const std::uint32_t seed = static_cast<std::uint32_t>(i * 17 + 3);
         const Rgb colour = mix(kSeaRock, kSand, rnd.uniform(0.0, 0.3));
-        wrapped(cr, [&] {
+        wrapped(cr, kFloorWidth, [&] {
             blobPath(cr, x, y, rx, ry, 0.25, seed, 10);
             shadeOnly(cr, colour, x - rx, y - ry, 2 * rx, 2 * ry);
         });
@@ -832,7 +732,7 @@ void paintStonesAndWeed(cairo_t* cr) {
     for (int i = 0; i < 18; ++i) {
         const double x = rnd.uniform(0, kFloorWidth), h = rnd.uniform(8, 16);
         const double lean = rnd.uniform(-5, 5);
-        wrapped(cr, [&] {
+        wrapped(cr, kFloorWidth, [&] {
             for (int blade = -1; blade <= 1; ++blade) {
                 const double bx = x + blade * 2.5, top = sandTop(x) - h + std::abs(blade) * 4;
                 cairo_new_path(cr);
@@ -848,7 +748,7 @@ void paintStonesAndWeed(cairo_t* cr) {
     }
     for (int i = 0; i < 6; ++i) {
         const double x = rnd.uniform(0, kFloorWidth), y = rnd.uniform(28, 36);
-        wrapped(cr, [&] {
+        wrapped(cr, kFloorWidth, [&] {
             // A small scallop shell.
             cairo_new_path(cr);
             cairo_move_to(cr, x, y + 4);
@@ -863,7 +763,7 @@ void makeFloor(AssetWriter& out) {
     Canvas c(kFloorWidth, kFloorHeight);
     paintSand(c.cr());
     paintStonesAndWeed(c.cr());
-    out.obx(c, l2(2015));
+    out.obx(c, dataPath("L2/", 2015));
 }
 
 // ---------------------------------------------------------------- the shark
@@ -901,9 +801,7 @@ void makeShark(AssetWriter& out) {
     cairo_restore(cr);
     cairo_new_path(cr);
     cairo_append_path(cr, body);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, kOutlineWidth);
-    cairo_stroke(cr);
+    strokeOutline(cr);
     cairo_path_destroy(body);
     const double pectoral[][2] = {{70, 56}, {98, 78}, {96, 58}};
     polygon(cr, pectoral, 3);
@@ -936,7 +834,7 @@ void makeShark(AssetWriter& out) {
         setColour(cr, kTooth);
         cairo_fill(cr);
     }
-    out.obx(c, l2(2016));
+    out.obx(c, dataPath("L2/", 2016));
 }
 
 void makeCourse2Art(AssetWriter& out) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -35,37 +36,6 @@ constexpr Rgb kCopper{0.82, 0.50, 0.20};
 constexpr Rgb kRatFur{0.50, 0.38, 0.48};
 constexpr Rgb kRatPink{0.92, 0.56, 0.62};
 
-std::string l3(int number) {
-    return "data/L3/" + std::to_string(number) + ".obx";
-}
-
-// Draws something three times, a whole tile apart, so that whatever crosses
-// one edge comes back in at the other and the tile repeats without a seam.
-template <typename Draw>
-void wrapped(cairo_t* cr, Draw draw) {
-    for (int dx = -kTile; dx <= kTile; dx += kTile) {
-        cairo_save(cr);
-        cairo_translate(cr, dx, 0);
-        draw();
-        cairo_restore(cr);
-    }
-}
-
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
-
-// Fills the current path with a vertical gradient from top to bottom.
-void fillVertical(cairo_t* cr, double top, double bottom, Rgb a, Rgb b, double alphaA = 1.0,
-                  double alphaB = 1.0) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-    addStop(p, 0, a, alphaA);
-    addStop(p, 1, b, alphaB);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
 // A horizontal pipe seen from the side: lit along its upper third, dark
 // underneath. Fills the current path.
 void fillPipe(cairo_t* cr, Rgb base, double top, double height) {
@@ -77,47 +47,6 @@ void fillPipe(cairo_t* cr, Rgb base, double top, double height) {
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-}
-
-void rect(cairo_t* cr, double x, double y, double w, double h) {
-    cairo_new_path(cr);
-    cairo_rectangle(cr, x, y, w, h);
-}
-
-void circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
-void polygon(cairo_t* cr, const double (*points)[2], int count) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, points[0][0], points[0][1]);
-    for (int i = 1; i < count; ++i) {
-        cairo_line_to(cr, points[i][0], points[i][1]);
-    }
-    cairo_close_path(cr);
-}
-
-// A rod or tail: the dark outline stroked wide, then the colour inside it.
-void outlinedStroke(cairo_t* cr, Rgb colour, double width) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, width + 2 * kOutlineWidth);
-    cairo_stroke_preserve(cr);
-    setColour(cr, colour);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-
-void strokeLine(cairo_t* cr, Rgb colour, double width, double x0, double y0, double x1, double y1,
-                double alpha = 1.0) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    setColour(cr, colour, alpha);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
 }
 
 // A wavy line across the whole tile whose phase repeats every tile.
@@ -231,7 +160,7 @@ void paintSlimeStreaks(cairo_t* cr) {
     for (int i = 0; i < 16; ++i) {
         const double x = rnd.uniform(0, kTile), w = rnd.uniform(3, 8);
         const double top = i % 2 ? 146 : 434, length = rnd.uniform(30, 130);
-        wrapped(cr, [&] {
+        wrapped(cr, kTile, [&] {
             rect(cr, x, top, w, length);
             fillVertical(cr, top, top + length, kSludge, kSludge, 0.55, 0.0);
         });
@@ -300,7 +229,7 @@ void makeBackground(AssetWriter& out) {
         paintArch(cr, cx);
         paintVoussoirs(cr, cx);
     }
-    wrapped(cr, [&] { paintPillar(cr, 0); });
+    wrapped(cr, kTile, [&] { paintPillar(cr, 0); });
     paintPillar(cr, 400);
     paintLadder(cr, 400);
     paintArchBars(cr, 600);
@@ -310,7 +239,7 @@ void makeBackground(AssetWriter& out) {
     paintLightShafts(cr);
     paintChannel(cr);
     paintHaze(cr);
-    out.obx(c, l3(1001));
+    out.obx(c, dataPath("L3/", 1001));
 }
 
 // --------------------------------------------------------------------- bands
@@ -319,7 +248,7 @@ void paintBandDrips(cairo_t* cr, double from, std::uint32_t seed) {
     ArtRandom rnd(seed);
     for (int i = 0; i < 22; ++i) {
         const double x = rnd.uniform(0, kTile), length = rnd.uniform(3, 7);
-        wrapped(cr, [&] {
+        wrapped(cr, kTile, [&] {
             cairo_new_path(cr);
             cairo_move_to(cr, x - 3, from);
             cairo_curve_to(cr, x - 2, from + length, x + 2, from + length, x + 3, from);
@@ -360,7 +289,7 @@ void makeTopBand(AssetWriter& out) {
     rect(cr, 0, kBandHeight - 2, kTile, 2);
     setColour(cr, kOutline);
     cairo_fill(cr);
-    out.obx(c, l3(1002));
+    out.obx(c, dataPath("L3/", 1002));
 }
 
 void paintSludgeBubbles(cairo_t* cr) {
@@ -368,7 +297,7 @@ void paintSludgeBubbles(cairo_t* cr) {
     for (int i = 0; i < 40; ++i) {
         const double x = rnd.uniform(0, kTile), y = rnd.uniform(16, 46);
         const double r = rnd.uniform(1.5, 4.5);
-        wrapped(cr, [&] {
+        wrapped(cr, kTile, [&] {
             circle(cr, x, y, r);
             setColour(cr, lighten(kSludge, 0.15), 0.9);
             cairo_fill(cr);
@@ -398,7 +327,7 @@ void makeBottomBand(AssetWriter& out) {
     rect(cr, 0, 0, kTile, 2);
     setColour(cr, kOutline);
     cairo_fill(cr);
-    out.obx(c, l3(1003));
+    out.obx(c, dataPath("L3/", 1003));
 }
 
 // ----------------------------------------------------------------- obstacles
@@ -419,14 +348,7 @@ void makeDebris(AssetWriter& out) {
     const double chip[][2] = {{18, 45}, {37, 40}, {42, 59}, {21, 63}};
     polygon(cr, chip, 4);
     shadeAndOutline(cr, darken(kBrickRed, 0.1), 18, 40, 24, 23);
-    out.obx(c, l3(1004));
-}
-
-void ringPath(cairo_t* cr, double cx, double cy, double outer, double inner) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, outer, 0, 2 * M_PI);
-    cairo_new_sub_path(cr);
-    cairo_arc_negative(cr, cx, cy, inner, 2 * M_PI, 0);
+    out.obx(c, dataPath("L3/", 1004));
 }
 
 // A round drain grate: the gaps between its bars are open.
@@ -451,7 +373,7 @@ void makeRoundGrate(AssetWriter& out) {
         setColour(cr, darken(kRust, 0.55));
         cairo_fill(cr);
     }
-    out.obx(c, l3(1005));
+    out.obx(c, dataPath("L3/", 1005));
 }
 
 // A red valve wheel with five spokes.
@@ -472,7 +394,7 @@ void makeValveWheel(AssetWriter& out) {
     circle(cr, 40, 40, 3);
     setColour(cr, kOutline);
     cairo_fill(cr);
-    out.obx(c, l3(1006));
+    out.obx(c, dataPath("L3/", 1006));
 }
 
 // A snapped length of pipe spilling sludge from its jagged end.
@@ -498,7 +420,7 @@ void makeBrokenPipe(AssetWriter& out) {
         setColour(cr, kOutline);
         cairo_fill(cr);
     }
-    out.obx(c, l3(1007));
+    out.obx(c, dataPath("L3/", 1007));
 }
 
 void radiationSign(cairo_t* cr, double cx, double cy) {
@@ -522,8 +444,7 @@ void makeToxicBarrel(AssetWriter& out) {
     cairo_t* cr = c.cr();
     cairo_translate(cr, 33, 46);
     cairo_rotate(cr, 0.12);
-    cairo_new_path(cr);
-    cairo_rectangle(cr, -25, -36, 50, 74);
+    rect(cr, -25, -36, 50, 74);
     shadeAndOutline(cr, kToxicYellow, -25, -36, 50, 74);
     for (double y : {-18.0, 20.0}) {
         rect(cr, -25, y, 50, 4);
@@ -540,7 +461,7 @@ void makeToxicBarrel(AssetWriter& out) {
     cairo_curve_to(cr, -24, -30, -27, -32, -27, -36);
     cairo_close_path(cr);
     shadeAndOutline(cr, kOoze, -27, -40, 54, 28);
-    out.obx(c, l3(1008));
+    out.obx(c, dataPath("L3/", 1008));
 }
 
 // A square grate torn from the street, one corner broken off.
@@ -565,7 +486,7 @@ void makeSquareGrate(AssetWriter& out) {
     cairo_new_sub_path(cr);
     cairo_rectangle(cr, 35, -23, -70, 46);
     shadeAndOutline(cr, kRust, -42, -30, 84, 60);
-    out.obx(c, l3(1009));
+    out.obx(c, dataPath("L3/", 1009));
 }
 
 // A slab of concrete with bent reinforcing bars sticking out.
@@ -586,7 +507,7 @@ void makeRebarSlab(AssetWriter& out) {
     strokeLine(cr, kOutline, 1.5, 40, 34, 52, 58);
     strokeLine(cr, kOutline, 1.5, 52, 58, 46, 80);
     strokeLine(cr, kOutline, 1.5, 52, 58, 80, 64);
-    out.obx(c, l3(1010));
+    out.obx(c, dataPath("L3/", 1010));
 }
 
 void elbowPath(cairo_t* cr) {
@@ -626,7 +547,7 @@ void makePipeElbow(AssetWriter& out) {
     rect(cr, 56, 2, 32, 10);
     shadeAndOutline(cr, darken(kCopper, 0.25), 56, 2, 32, 10);
     pressureGauge(cr, 28, 24);
-    out.obx(c, l3(1011));
+    out.obx(c, dataPath("L3/", 1011));
 }
 
 void ratTail(cairo_t* cr, double tipY) {
@@ -676,15 +597,10 @@ void makeRat(AssetWriter& out, int frame, int number) {
     ratTail(cr, frame == 0 ? 18 : 42);
     const double stride[2][4] = {{-7, 6, -6, 7}, {6, -7, 7, -6}};
     ratLegs(cr, stride[frame]);
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 50, 28);
-    cairo_scale(cr, 26, 15);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipse(cr, 50, 28, 26, 15);
     shadeAndOutline(cr, kRatFur, 24, 13, 52, 30);
     ratHead(cr);
-    out.obx(c, l3(number));
+    out.obx(c, dataPath("L3/", number));
 }
 
 // ------------------------------------------------------------------- scenery
@@ -700,7 +616,7 @@ void makeMist(AssetWriter& out) {
         cairo_arc(cr, p[0], p[1], p[2], 0, 2 * M_PI);
     }
     shadeOnly(cr, Rgb{0.19, 0.22, 0.20}, 12, 4, 96, 50);
-    out.obx(c, l3(1014));
+    out.obx(c, dataPath("L3/", 1014));
 }
 
 void makeBubbles(AssetWriter& out) {
@@ -711,7 +627,7 @@ void makeBubbles(AssetWriter& out) {
         circle(cr, b[0], b[1], b[2]);
         shadeOnly(cr, Rgb{0.20, 0.28, 0.16}, b[0] - b[2], b[1] - b[2], 2 * b[2], 2 * b[2]);
     }
-    out.obx(c, l3(1015));
+    out.obx(c, dataPath("L3/", 1015));
 }
 
 void makeNewspaper(AssetWriter& out) {
@@ -723,7 +639,7 @@ void makeNewspaper(AssetWriter& out) {
     for (int i = 0; i < 4; ++i) {
         strokeLine(cr, Rgb{0.17, 0.17, 0.16}, 2, 12, 14 + i * 5.5, 44, 9 + i * 5.5);
     }
-    out.obx(c, l3(1016));
+    out.obx(c, dataPath("L3/", 1016));
 }
 
 void makeBottle(AssetWriter& out) {
@@ -741,7 +657,7 @@ void makeBottle(AssetWriter& out) {
     cairo_close_path(cr);
     shadeOnly(cr, Rgb{0.14, 0.26, 0.20}, 2, 3, 46, 14);
     strokeLine(cr, Rgb{0.24, 0.36, 0.30}, 2, 6, 7, 28, 6);
-    out.obx(c, l3(1017));
+    out.obx(c, dataPath("L3/", 1017));
 }
 
 void leafPath(cairo_t* cr, double x0, double y0, double x1, double y1, double bulge) {
@@ -764,7 +680,7 @@ void makeLeaves(AssetWriter& out) {
     leafPath(cr, 14, 28, 44, 22, 0.35);
     shadeOnly(cr, darken(leaf, 0.15), 14, 16, 30, 16);
     strokeLine(cr, darken(leaf, 0.35), 1.5, 5, 23, 34, 7);
-    out.obx(c, l3(1018));
+    out.obx(c, dataPath("L3/", 1018));
 }
 
 void makeFishBones(AssetWriter& out) {
@@ -782,7 +698,7 @@ void makeFishBones(AssetWriter& out) {
     const double tail[][2] = {{44, 12}, {52, 4}, {52, 20}};
     polygon(cr, tail, 3);
     shadeOnly(cr, bone, 44, 4, 8, 16);
-    out.obx(c, l3(1019));
+    out.obx(c, dataPath("L3/", 1019));
 }
 
 void makeCourse3Art(AssetWriter& out) {

@@ -12,6 +12,7 @@
 
 #include "assetgen/AssetModules.h"
 #include "assetgen/Lettering.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -33,54 +34,6 @@ constexpr Rgb kViolet{0.62, 0.24, 0.82};
 constexpr Rgb kBrainPink{0.94, 0.58, 0.68};
 constexpr Rgb kFlashWhite{1.00, 0.92, 0.96};
 constexpr Rgb kWarning{1.00, 0.56, 0.30};
-
-std::string l4(const std::string& name) {
-    return "data/L4/" + name + ".obx";
-}
-
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
-
-void fillVertical(cairo_t* cr, double top, double bottom, Rgb a, Rgb b) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-    addStop(p, 0, a);
-    addStop(p, 1, b);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
-void fillGlow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-    addStop(p, 0, c, alpha);
-    addStop(p, 1, c, 0.0);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-}
-
-void rect(cairo_t* cr, double x, double y, double w, double h) {
-    cairo_new_path(cr);
-    cairo_rectangle(cr, x, y, w, h);
-}
-
-void circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
-// Draws something three times, a tile apart, so that the tile repeats
-// without a seam.
-template <typename Draw>
-void wrapped(cairo_t* cr, Draw draw) {
-    for (int dx = -kTile; dx <= kTile; dx += kTile) {
-        cairo_save(cr);
-        cairo_translate(cr, dx, 0);
-        draw();
-        cairo_restore(cr);
-    }
-}
 
 // A wavy edge across width; whole waves only, so a tile's ends meet.
 double waveAt(double x, double width, double base, double amplitude, int waves, double phase) {
@@ -146,54 +99,77 @@ void makeBackground(AssetWriter& out) {
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    wrapped(cr, [&] { paintRibs(cr); });
+    wrapped(cr, kTile, [&] { paintRibs(cr); });
     ArtRandom rnd(4038);
     for (int i = 0; i < 14; ++i) {
         const double x = rnd.uniform(0, kTile), y = rnd.uniform(60, 540);
         const double width = rnd.uniform(1.5, 3.5);
-        wrapped(cr, [&] {
+        wrapped(cr, kTile, [&] {
             ArtRandom veinRnd(400 + i);  // the same vein in every copy
             strokeVein(cr, veinRnd, x, y, 180, width, kVein, 0.8);
         });
     }
     for (int i = 0; i < 24; ++i) {
         const double x = rnd.uniform(0, kTile), y = rnd.uniform(80, 520), r = rnd.uniform(6, 22);
-        wrapped(cr, [&] {
+        wrapped(cr, kTile, [&] {
             circle(cr, x, y, r);
             fillGlow(cr, x, y, r, kBile, 0.22);
         });
     }
-    out.obx(canvas, l4("4038"));
+    out.obx(canvas, dataPath("L4/", 4038));
 }
 
-void paintBandFlesh(cairo_t* cr, bool top, std::uint32_t seed) {
-    const double phase = top ? 0.6 : 2.1;
-    wavyBand(cr, kTile, kBandHeight, top ? 38 : 14, 7, 8, phase, top);
-    cairo_path_t* outline = cairo_copy_path(cr);
-    fillVertical(cr, 0, kBandHeight, top ? kFleshDark : kFlesh, top ? kFlesh : kFleshDark);
-    ArtRandom rnd(seed);
-    for (int i = 0; i < 18; ++i) {
-        const double x = 22 + 44 * i + rnd.uniform(-8, 8);
-        const double edge = waveAt(x, kTile, top ? 38 : 14, 7, 8, phase);
-        const double y = top ? edge - rnd.uniform(8, 18) : edge + rnd.uniform(8, 18);
-        circle(cr, x, y, rnd.uniform(3, 6));
-        shadeOnly(cr, kBile, x - 6, y - 6, 12, 12);
-    }
+// A wavy edge of flesh across a picture; the flesh lies between the edge and
+// the top (fromTop) or the bottom.
+struct FleshEdge {
+    double width;
+    double height;
+    double base;
+    double amplitude;
+    int waves;
+    double phase;
+    bool fromTop;
+
+    double yAt(double x) const { return waveAt(x, width, base, amplitude, waves, phase); }
+};
+
+// The flesh in its gradient, what decorate paints over it, and the edge
+// outlined on top (with mitred joins).
+template <typename Decorate>
+void paintFlesh(cairo_t* cr, const FleshEdge& e, Decorate decorate) {
+    wavyBand(cr, e.width, e.height, e.base, e.amplitude, e.waves, e.phase, e.fromTop);
+    cairo_path_t* edge = cairo_copy_path(cr);
+    fillVertical(cr, 0, e.height, e.fromTop ? kFleshDark : kFlesh, e.fromTop ? kFlesh : kFleshDark);
+    decorate();
     cairo_new_path(cr);
-    cairo_append_path(cr, outline);
+    cairo_append_path(cr, edge);
     setColour(cr, kOutline);
     cairo_set_line_width(cr, kOutlineWidth);
     cairo_stroke(cr);
-    cairo_path_destroy(outline);
+    cairo_path_destroy(edge);
+}
+
+void paintBandFlesh(cairo_t* cr, bool top, std::uint32_t seed) {
+    const FleshEdge e{kTile, kBandHeight, top ? 38.0 : 14.0, 7, 8, top ? 0.6 : 2.1, top};
+    paintFlesh(cr, e, [&] {
+        ArtRandom rnd(seed);
+        for (int i = 0; i < 18; ++i) {
+            const double x = 22 + 44 * i + rnd.uniform(-8, 8);
+            const double edge = e.yAt(x);
+            const double y = top ? edge - rnd.uniform(8, 18) : edge + rnd.uniform(8, 18);
+            circle(cr, x, y, rnd.uniform(3, 6));
+            shadeOnly(cr, kBile, x - 6, y - 6, 12, 12);
+        }
+    });
 }
 
 void makeBands(AssetWriter& out) {
     Canvas top(kTile, kBandHeight);
     paintBandFlesh(top.cr(), true, 4039);
-    out.obx(top, l4("4039"));
+    out.obx(top, dataPath("L4/", 4039));
     Canvas bottom(kTile, kBandHeight);
     paintBandFlesh(bottom.cr(), false, 4040);
-    out.obx(bottom, l4("4040"));
+    out.obx(bottom, dataPath("L4/", 4040));
 }
 
 // ---------------------------------------------------------------- obstacles
@@ -275,28 +251,28 @@ void drawSporeCluster(Canvas& canvas, std::uint32_t seed) {
 void makeObstacles(AssetWriter& out) {
     Canvas cell(92, 88);
     drawCell(cell, kBile, kViolet, 41);
-    out.obx(cell, l4("4041"));
+    out.obx(cell, dataPath("L4/", 4041));
     Canvas polyp(74, 112);
     drawPolyp(polyp, kPolyp, 3, 5);
-    out.obx(polyp, l4("4005"));
+    out.obx(polyp, dataPath("L4/", 4005));
     Canvas spore(62, 62);
     drawSpore(spore, kSporeYellow, 11, 6);
-    out.obx(spore, l4("4006"));
+    out.obx(spore, dataPath("L4/", 4006));
     Canvas amoeba(132, 100);
     drawCell(amoeba, kViolet, kBile, 7);
-    out.obx(amoeba, l4("4007"));
+    out.obx(amoeba, dataPath("L4/", 4007));
     Canvas cluster(50, 46);
     drawSporeCluster(cluster, 8);
-    out.obx(cluster, l4("4008"));
+    out.obx(cluster, dataPath("L4/", 4008));
     Canvas tall(84, 138);
     drawPolyp(tall, kViolet, 2, 9);
-    out.obx(tall, l4("4009"));
+    out.obx(tall, dataPath("L4/", 4009));
     Canvas big(104, 104);
     drawSpore(big, kBile, 14, 10);
-    out.obx(big, l4("4010"));
+    out.obx(big, dataPath("L4/", 4010));
     Canvas small(48, 48);
     drawCell(small, kPolyp, kFleshDark, 11);
-    out.obx(small, l4("4011"));
+    out.obx(small, dataPath("L4/", 4011));
 }
 
 // ---------------------------------------------------------------- scenery
@@ -320,7 +296,7 @@ void makeScenery(AssetWriter& out) {
             setColour(cr, lighten(base, 0.25), 0.8);
             cairo_fill(cr);
         }
-        out.obx(canvas, l4(std::to_string(4012 + i)));
+        out.obx(canvas, dataPath("L4/", 4012 + i));
     }
 }
 
@@ -328,52 +304,40 @@ void makeScenery(AssetWriter& out) {
 
 constexpr int kChamberWidth = 1000;
 
-void drawFleshEdge(cairo_t* cr, double width, double height, double base, double amplitude,
-                   int waves, double phase, bool fromTop, std::uint32_t seed) {
-    wavyBand(cr, width, height, base, amplitude, waves, phase, fromTop);
-    cairo_path_t* edge = cairo_copy_path(cr);
-    fillVertical(cr, 0, height, fromTop ? kFleshDark : kFlesh, fromTop ? kFlesh : kFleshDark);
-    ArtRandom rnd(seed);
-    for (int i = 0; i < 30; ++i) {
-        const double x = rnd.uniform(0, width);
-        const double edgeY = waveAt(x, width, base, amplitude, waves, phase);
-        const double y = fromTop ? rnd.uniform(4, edgeY - 6) : rnd.uniform(edgeY + 6, height - 4);
-        strokeVein(cr, rnd, x, y, 60, 2, kVein, 0.7);
-    }
-    cairo_new_path(cr);
-    cairo_append_path(cr, edge);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, kOutlineWidth);
-    cairo_stroke(cr);
-    cairo_path_destroy(edge);
+void drawFleshEdge(cairo_t* cr, const FleshEdge& e, std::uint32_t seed) {
+    paintFlesh(cr, e, [&] {
+        ArtRandom rnd(seed);
+        for (int i = 0; i < 30; ++i) {
+            const double x = rnd.uniform(0, e.width);
+            const double edgeY = e.yAt(x);
+            const double y =
+                e.fromTop ? rnd.uniform(4, edgeY - 6) : rnd.uniform(edgeY + 6, e.height - 4);
+            strokeVein(cr, rnd, x, y, 60, 2, kVein, 0.7);
+        }
+    });
 }
 
 void makeCeilingAndFloor(AssetWriter& out) {
     // The brain drifts below y 80 and above y 540: the flesh stays out of
     // that room.
     Canvas ceiling(kChamberWidth, 72);
-    drawFleshEdge(ceiling.cr(), kChamberWidth, 72, 54, 8, 9, 0.3, true, 4018);
-    out.obx(ceiling, l4("4018"));
+    drawFleshEdge(ceiling.cr(), FleshEdge{kChamberWidth, 72, 54, 8, 9, 0.3, true}, 4018);
+    out.obx(ceiling, dataPath("L4/", 4018));
     Canvas side(74, 366);
     cairo_t* cr = side.cr();
     blobPath(cr, 44, 183, 34, 186, 0.1, 4019, 16);
     shadeAndOutline(cr, kFleshDark, 0, 0, 74, 366);
-    out.obx(side, l4("4019"));
+    out.obx(side, dataPath("L4/", 4019));
     Canvas floor(kChamberWidth, 135);
-    drawFleshEdge(floor.cr(), kChamberWidth, 135, 92, 8, 9, 1.7, false, 4020);
-    out.obx(floor, l4("4020"));
+    drawFleshEdge(floor.cr(), FleshEdge{kChamberWidth, 135, 92, 8, 9, 1.7, false}, 4020);
+    out.obx(floor, dataPath("L4/", 4020));
 }
 
 // A mouth in the wall: a ring of lips around a dark throat.
 void drawMouth(cairo_t* cr, double cx, double cy, double rx, double ry) {
     blobPath(cr, cx, cy, rx, ry, 0.15, static_cast<std::uint32_t>(cx + cy), 12);
     shadeAndOutline(cr, kPolyp, cx - rx, cy - ry, 2 * rx, 2 * ry);
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, cx - rx * 0.1, cy);
-    cairo_scale(cr, rx * 0.55, ry * 0.45);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipse(cr, cx - rx * 0.1, cy, rx * 0.55, ry * 0.45);
     setColour(cr, darken(kCavity, 0.6));
     cairo_fill(cr);
 }
@@ -397,7 +361,7 @@ void makeFrontWall(AssetWriter& out) {
     drawMouth(cr, 42, 520, 50, 26);
     blobPath(cr, 96, 300, 22, 34, 0.15, 4021, 10);
     shadeAndOutline(cr, kFleshDark, 74, 266, 44, 68);
-    out.obx(wall, l4("4021"));
+    out.obx(wall, dataPath("L4/", 4021));
 }
 
 // The cavity behind everything: dark flesh with arches and veins. Its left
@@ -432,7 +396,7 @@ void makeBackWall(AssetWriter& out) {
         strokeVein(cr, rnd, rnd.uniform(60, 700), rnd.uniform(60, 540), 120, rnd.uniform(1.5, 3.0),
                    kVein, 0.9);
     }
-    out.obx(back, l4("4022"));
+    out.obx(back, dataPath("L4/", 4022));
 }
 
 // ---------------------------------------------------------------- the boss
@@ -475,16 +439,16 @@ void drawSegment(Canvas& canvas, Rgb colour) {
 void makeBrainAndStalk(AssetWriter& out) {
     Canvas brain(40, 40);
     drawBrain(brain, kBrainPink);
-    out.obx(brain, l4("4023"));
+    out.obx(brain, dataPath("L4/", 4023));
     Canvas segment(40, 40);
     drawSegment(segment, kMembrane);
-    out.obx(segment, l4("4024"));
+    out.obx(segment, dataPath("L4/", 4024));
     Canvas brainFlash(40, 40);
     drawBrain(brainFlash, kFlashWhite);
-    out.obx(brainFlash, l4("4036"));
+    out.obx(brainFlash, dataPath("L4/", 4036));
     Canvas segmentFlash(40, 40);
     drawSegment(segmentFlash, lighten(kMembrane, 0.7));
-    out.obx(segmentFlash, l4("4037"));
+    out.obx(segmentFlash, dataPath("L4/", 4037));
 }
 
 void makeProjectiles(AssetWriter& out) {
@@ -499,7 +463,7 @@ void makeProjectiles(AssetWriter& out) {
         circle(cr, r * 0.75, r * 0.75, r * 0.28);
         setColour(cr, kWhite, 0.8);
         cairo_fill(cr);
-        out.obx(shot, l4(std::to_string(4025 + i)));
+        out.obx(shot, dataPath("L4/", 4025 + i));
     }
 }
 
@@ -508,7 +472,7 @@ void makeFade(AssetWriter& out) {
     rect(fade.cr(), 0, 0, 40, 30);
     setColour(fade.cr(), Rgb{0, 0, 0});
     cairo_fill(fade.cr());
-    out.obx(fade, l4("4028"));
+    out.obx(fade, dataPath("L4/", 4028));
 }
 
 // The beam gathers as a growing ball of bile light over the brain's face,
@@ -524,13 +488,11 @@ void makeBeamOpening(AssetWriter& out) {
         circle(cr, 67, 57, r * 0.55);
         setColour(cr, kBileBright);
         cairo_fill_preserve(cr);
-        setColour(cr, kOutline);
-        cairo_set_line_width(cr, kOutlineWidth);
-        cairo_stroke(cr);
+        strokeOutline(cr);
         circle(cr, 67, 57, r * 0.3);
         setColour(cr, kWhite);
         cairo_fill(cr);
-        out.obx(canvas, l4(std::to_string(4029 + frame)));
+        out.obx(canvas, dataPath("L4/", 4029 + frame));
     }
 }
 
@@ -556,7 +518,7 @@ void makeBeam(AssetWriter& out) {
         rect(cr, 0, 11, 513, 2);
         setColour(cr, kWhite);
         cairo_fill(cr);
-        out.obx(canvas, l4(std::to_string(4034 + phase)));
+        out.obx(canvas, dataPath("L4/", 4034 + phase));
     }
 }
 
@@ -571,20 +533,14 @@ void makeWarning(AssetWriter& out) {
     const int height = static_cast<int>(size.height) + 24;
     Canvas canvas(width, height);
     cairo_t* cr = canvas.cr();
-    cairo_new_path(cr);
-    const double r = 10;
-    cairo_arc(cr, r + 2, r + 2, r, M_PI, 1.5 * M_PI);
-    cairo_arc(cr, width - r - 2, r + 2, r, 1.5 * M_PI, 2 * M_PI);
-    cairo_arc(cr, width - r - 2, height - r - 2, r, 0, 0.5 * M_PI);
-    cairo_arc(cr, r + 2, height - r - 2, r, 0.5 * M_PI, M_PI);
-    cairo_close_path(cr);
+    roundedRect(cr, 2, 2, width - 4, height - 4, 10);
     setColour(cr, darken(kCavity, 0.3), 0.9);
     cairo_fill_preserve(cr);
     setColour(cr, kWarning);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     drawTextCentred(cr, "BOSS AHEAD", width / 2.0, height / 2.0, style);
-    out.obx(canvas, l4("bt"));
+    out.obx(canvas, "data/L4/bt.obx");
 }
 
 // Drawn at (brain x - 240, brain y - 20): the tip, at the right end's middle,
@@ -594,14 +550,9 @@ void makeArrow(AssetWriter& out) {
     cairo_t* cr = canvas.cr();
     const double points[7][2] = {{4, 26},   {130, 26}, {130, 6}, {196, 40},
                                  {130, 74}, {130, 54}, {4, 54}};
-    cairo_new_path(cr);
-    cairo_move_to(cr, points[0][0], points[0][1]);
-    for (int i = 1; i < 7; ++i) {
-        cairo_line_to(cr, points[i][0], points[i][1]);
-    }
-    cairo_close_path(cr);
+    polygon(cr, points, 7);
     shadeAndOutline(cr, kBileBright, 0, 0, 200, 80, 3.0);
-    out.obx(canvas, l4("arrow"));
+    out.obx(canvas, "data/L4/arrow.obx");
 }
 
 void makeCourse4Art(AssetWriter& out) {

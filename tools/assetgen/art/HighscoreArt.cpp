@@ -6,6 +6,7 @@
 
 #include "assetgen/AssetModules.h"
 #include "assetgen/Lettering.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -17,12 +18,6 @@ constexpr int kCharHeight = 22;
 
 constexpr Rgb kLetter{0.92, 0.95, 1.0};
 constexpr Rgb kDigit{1.0, 0.86, 0.45};
-
-std::string h(int number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "data/H/h%03d.obx", number);
-    return name;
-}
 
 void character(AssetWriter& out, char c, Rgb colour, int number) {
     Canvas canvas(kCharWidth, kCharHeight);
@@ -43,7 +38,7 @@ void character(AssetWriter& out, char c, Rgb colour, int number) {
     cairo_scale(cr, squeeze, 1.0);
     drawText(cr, text, -size.width / 2.0, (kCharHeight - size.height) / 2.0, style);
     cairo_restore(cr);
-    out.obx(canvas, h(number));
+    out.obx(canvas, dataPath("H/h", number, 3));
 }
 
 void nameEntryTitle(AssetWriter& out) {

@@ -5,24 +5,13 @@
 
 #include "assetgen/AssetModules.h"
 #include "assetgen/Lettering.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
 
 constexpr Rgb kHudText{0.93, 0.95, 1.0};
 constexpr Rgb kBannerNumber{1.0, 0.82, 0.30};
-
-// The largest text style of the given look whose lettering fits w by h.
-TextStyle fitted(const std::string& text, double w, double h, TextStyle style) {
-    while (style.sizePx > 6) {
-        const TextSize size = measureText(text, style);
-        if (size.width <= w && size.height <= h) {
-            break;
-        }
-        style.sizePx -= 0.5;
-    }
-    return style;
-}
 
 TextStyle hudStyle(double outline) {
     TextStyle style;
@@ -37,7 +26,7 @@ TextStyle hudStyle(double outline) {
 void lettering(AssetWriter& out, const std::string& path, const std::string& text, int w, int h,
                TextStyle style) {
     Canvas canvas(w, h);
-    drawTextCentred(canvas.cr(), text, w / 2.0, h / 2.0, fitted(text, w - 2, h - 2, style));
+    drawTextCentred(canvas.cr(), text, w / 2.0, h / 2.0, fitTextStyle(text, w - 2, h - 2, style));
     out.obx(canvas, path);
 }
 
@@ -94,13 +83,7 @@ void windowIcon(AssetWriter& out) {
 }
 
 void plate(cairo_t* cr, double x, double y, double w, double h) {
-    const double r = 12;
-    cairo_new_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
+    roundedRect(cr, x, y, w, h, 12);
     shadeAndOutline(cr, Rgb{0.12, 0.14, 0.30}, x, y, w, h, 3);
 }
 
@@ -117,7 +100,7 @@ void pausePicture(AssetWriter& out) {
     TextStyle big = hudStyle(2.5);
     big.sizePx = 56;
     big.letterSpacing = 4;
-    drawTextCentred(cr, "PAUSED", w / 2.0, 35, fitted("PAUSED", w - 40, 54, big));
+    drawTextCentred(cr, "PAUSED", w / 2.0, 35, fitTextStyle("PAUSED", w - 40, 54, big));
     TextStyle small = hudStyle(1.5);
     small.sizePx = 22;
     small.fill = Rgb{0.70, 0.85, 1.0};
@@ -134,8 +117,8 @@ void makeHudArt(AssetWriter& out) {
     lettering(out, "data/M/m037.obx", "LIVES", 92, 26, hudStyle(2));
     lettering(out, "data/M/m038.obx", "SCORE", 92, 26, hudStyle(2));
     for (int digit = 0; digit < 10; ++digit) {
-        const std::string path = "data/M/m0" + std::to_string(39 + digit) + ".obx";
-        lettering(out, path, std::to_string(digit), 16, 24, hudStyle(1.5));
+        lettering(out, dataPath("M/m", 39 + digit, 3), std::to_string(digit), 16, 24,
+                  hudStyle(1.5));
     }
 
     TextStyle banner = hudStyle(2.5);
@@ -144,8 +127,7 @@ void makeHudArt(AssetWriter& out) {
     lettering(out, "data/M/m049.obx", "COURSE", 95, 44, banner);
     banner.fill = kBannerNumber;
     for (int course = 1; course <= 4; ++course) {
-        const std::string path = "data/M/m0" + std::to_string(49 + course) + ".obx";
-        lettering(out, path, std::to_string(course), 32, 44, banner);
+        lettering(out, dataPath("M/m", 49 + course, 3), std::to_string(course), 32, 44, banner);
     }
 
     lifeIcon(out, "data/MU/mu001.obx", kPlayer1);

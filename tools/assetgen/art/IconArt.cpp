@@ -3,21 +3,13 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
 
-void roundedSquare(cairo_t* cr, double size, double radius) {
-    cairo_new_path(cr);
-    cairo_arc(cr, size - radius, radius, radius, -M_PI / 2, 0);
-    cairo_arc(cr, size - radius, size - radius, radius, 0, M_PI / 2);
-    cairo_arc(cr, radius, size - radius, radius, M_PI / 2, M_PI);
-    cairo_arc(cr, radius, radius, radius, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-}
-
 void drawSpace(cairo_t* cr) {
-    roundedSquare(cr, 256, 44);
+    roundedRect(cr, 0, 0, 256, 256, 44);
     cairo_pattern_t* sky = cairo_pattern_create_radial(80, 60, 10, 128, 128, 220);
     cairo_pattern_add_color_stop_rgb(sky, 0, 0.36, 0.22, 0.55);
     cairo_pattern_add_color_stop_rgb(sky, 0.5, 0.10, 0.10, 0.30);

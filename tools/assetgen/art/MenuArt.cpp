@@ -10,6 +10,7 @@
 
 #include "assetgen/AssetModules.h"
 #include "assetgen/Lettering.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -27,19 +28,6 @@ constexpr Rgb kPanelStripe{0.08, 0.10, 0.24};
 constexpr Rgb kHeading{0.55, 0.85, 1.0};
 
 constexpr int kItemHeight = 36;
-
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-}
 
 // A bar leaning forward like the crafts: the plate behind a selected item.
 void slantedBar(cairo_t* cr, double x, double y, double w, double h, double lean) {
@@ -63,10 +51,7 @@ void selectionPlate(cairo_t* cr, double x, double y, double w, double h) {
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, kOutlineWidth);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
+    strokeOutline(cr);
     cairo_move_to(cr, x + lean + 2, y + 2.5);
     cairo_line_to(cr, x + w - 3, y + 2.5);
     setColour(cr, kWhite, 0.8);
@@ -110,9 +95,7 @@ void itemPair(AssetWriter& out, const std::string& text, int w, int h, double si
 }
 
 std::string mu(int number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "data/MU/mu%03d.obx", number);
-    return name;
+    return dataPath("MU/mu", number, 3);
 }
 
 // ---- background ----
@@ -166,10 +149,7 @@ void stars(cairo_t* cr) {
         if (!behindPages && rnd.below(30) == 0) {
             setColour(cr, kWhite, 0.5);
             cairo_set_line_width(cr, 0.8);
-            cairo_move_to(cr, x - 5, y);
-            cairo_line_to(cr, x + 5, y);
-            cairo_move_to(cr, x, y - 5);
-            cairo_line_to(cr, x, y + 5);
+            addCross(cr, x, y, 5);
             cairo_stroke(cr);
         }
     }

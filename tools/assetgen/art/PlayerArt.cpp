@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
 namespace {
@@ -52,24 +52,6 @@ void finPath(cairo_t* cr) {
     cairo_close_path(cr);
 }
 
-void keelPath(cairo_t* cr) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 31, 36);
-    cairo_line_to(cr, 36.5, 39.7);
-    cairo_line_to(cr, 49, 39.7);
-    cairo_line_to(cr, 55, 36);
-    cairo_close_path(cr);
-}
-
-void wingPath(cairo_t* cr) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 20, 27.5);
-    cairo_line_to(cr, 44, 27.5);
-    cairo_line_to(cr, 33, 34.5);
-    cairo_line_to(cr, 15, 34.5);
-    cairo_close_path(cr);
-}
-
 void drawCanopy(cairo_t* cr, double outline) {
     cairo_new_path(cr);
     cairo_save(cr);
@@ -96,12 +78,7 @@ void drawNozzle(cairo_t* cr, double outline) {
     cairo_line_to(cr, 0.5, 35.5);
     cairo_close_path(cr);
     shadeAndOutline(cr, kMetal, 0, 20, 10, 16, outline);
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 2.6, 28);
-    cairo_scale(cr, 1.6, 5.2);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipse(cr, 2.6, 28, 1.6, 5.2);
     setColour(cr, kFireMid);
     cairo_fill(cr);
 }
@@ -129,21 +106,20 @@ void drawHull(cairo_t* cr, Rgb colour, double outline) {
     cairo_stroke(cr);
     cairo_restore(cr);
     hullPath(cr);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, outline);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
+    strokeOutline(cr, outline);
 }
 
 // The whole craft in its own 83 by 40 frame; outline in frame units.
 void drawCraft(cairo_t* cr, Rgb colour, double outline) {
     finPath(cr);
     shadeAndOutline(cr, colour, 3, 5, 24, 15, outline);
-    keelPath(cr);
+    const double keel[][2] = {{31, 36}, {36.5, 39.7}, {49, 39.7}, {55, 36}};
+    polygon(cr, keel, 4);
     shadeAndOutline(cr, darken(colour, 0.15), 31, 36, 24, 4, outline);
     drawCanopy(cr, outline);
     drawHull(cr, colour, outline);
-    wingPath(cr);
+    const double wing[][2] = {{20, 27.5}, {44, 27.5}, {33, 34.5}, {15, 34.5}};
+    polygon(cr, wing, 4);
     shadeAndOutline(cr, darken(colour, 0.1), 15, 27, 29, 8, outline * 0.8);
     drawNozzle(cr, outline);
 }
@@ -154,9 +130,10 @@ void writeCraft(AssetWriter& out, Rgb colour, const std::string& path) {
     out.obx(canvas, path);
 }
 
-// Fly-off frame k of 9: the craft shrinks towards its nose as it enters the
-// gate, with light streaming off behind it.
-void writeFlyOff(AssetWriter& out, Rgb colour, const char* folder) {
+// Fly-off frame k of 9, written after data/<prefix> as 003 to 011: the craft
+// shrinks towards its nose as it enters the gate, with light streaming off
+// behind it.
+void writeFlyOff(AssetWriter& out, Rgb colour, const char* prefix) {
     for (int k = 0; k < 9; ++k) {
         const double s = 0.9 * (1.0 - k / 9.0);
         const double ax = 82.0, ay = 27.0;
@@ -180,9 +157,7 @@ void writeFlyOff(AssetWriter& out, Rgb colour, const char* folder) {
         cairo_translate(cr, -ax, -ay);
         drawCraft(cr, colour, std::max(1.2, 2.0 * std::sqrt(s)) / s);
         cairo_restore(cr);
-        char path[64];
-        std::snprintf(path, sizeof path, "%s/m%03d.obx", folder, 3 + k);
-        out.obx(canvas, path);
+        out.obx(canvas, dataPath(prefix, 3 + k, 3));
     }
 }
 
@@ -289,11 +264,6 @@ void writeExplosion(AssetWriter& out, int frame, Rgb shardColour, const std::str
     out.obx(canvas, path);
 }
 
-void circle(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
 // Course 2: a little spray of foam and bubbles.
 void writeSpray(AssetWriter& out) {
     for (int v = 0; v < 4; ++v) {
@@ -307,9 +277,7 @@ void writeSpray(AssetWriter& out) {
             circle(cr, cx, cy, r);
             shadeAndOutline(cr, Rgb{0.72, 0.95, 0.98}, cx - r, cy - r, 2 * r, 2 * r, 0.9);
         }
-        char path[64];
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 24 + v);
-        out.obx(canvas, path);
+        out.obx(canvas, dataPath("M/m", 24 + v, 3));
     }
 }
 
@@ -320,9 +288,7 @@ void writeSteam(AssetWriter& out) {
         cairo_t* cr = canvas.cr();
         blobPath(cr, 7, 5.5, 6.2, 4.8, 0.3, 500 + v, 10);
         shadeOnly(cr, Rgb{0.80, 0.80, 0.76}, 1, 1, 12, 9);
-        char path[64];
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 28 + v);
-        out.obx(canvas, path);
+        out.obx(canvas, dataPath("M/m", 28 + v, 3));
     }
 }
 
@@ -339,9 +305,7 @@ void writeBubbles(AssetWriter& out) {
         circle(cr, side / 2.0 - r * 0.35, side / 2.0 - r * 0.35, std::max(0.8, r * 0.3));
         setColour(cr, kWhite);
         cairo_fill(cr);
-        char path[64];
-        std::snprintf(path, sizeof path, "data/L4/%d.obx", 4001 + v);
-        out.obx(canvas, path);
+        out.obx(canvas, dataPath("L4/", 4001 + v));
     }
 }
 
@@ -349,12 +313,7 @@ void writeBubbles(AssetWriter& out) {
 void writeFlameParticle(AssetWriter& out) {
     Canvas canvas(5, 3);
     cairo_t* cr = canvas.cr();
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 2.5, 1.5);
-    cairo_scale(cr, 2.6, 1.6);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipse(cr, 2.5, 1.5, 2.6, 1.6);
     cairo_pattern_t* g = cairo_pattern_create_radial(2.5, 1.5, 0, 2.5, 1.5, 2.6);
     cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.97, 0.75);
     cairo_pattern_add_color_stop_rgb(g, 0.5, 1.0, 0.75, 0.2);
@@ -380,19 +339,15 @@ void writeSpares(AssetWriter& out) {
         cairo_close_path(cr);
         setColour(cr, mix(kFireCore, kFireMid, v / 3.0));
         cairo_fill(cr);
-        char path[64];
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 32 + v);
-        out.obx(canvas, path);
+        out.obx(canvas, dataPath("M/m", 32 + v, 3));
     }
 }
 
 void makePlayerArt(AssetWriter& out) {
     writeCraft(out, kPlayer1, "data/M/m001.obx");
-    writeFlyOff(out, kPlayer1, "data/M");
+    writeFlyOff(out, kPlayer1, "M/m");
     for (int f = 0; f < 12; ++f) {
-        char path[64];
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 12 + f);
-        writeExplosion(out, f, kPlayer1, path);
+        writeExplosion(out, f, kPlayer1, dataPath("M/m", 12 + f, 3));
     }
     writeSpray(out);
     writeSteam(out);
@@ -401,7 +356,7 @@ void makePlayerArt(AssetWriter& out) {
     writeFlameParticle(out);
 
     writeCraft(out, kPlayer2, "data/M2/test.obx");
-    writeFlyOff(out, kPlayer2, "data/M2");
+    writeFlyOff(out, kPlayer2, "M2/m");
     for (int f = 0; f < 4; ++f) {
         writeExplosion(out, f, kPlayer2, "data/M2/exp" + std::to_string(f + 1) + ".obx");
     }
