@@ -2,6 +2,8 @@
 
 #include <pango/pangocairo.h>
 
+#include "assetgen/Gradient.h"
+
 namespace {
 
 PangoLayout* makeLayout(cairo_t* cr, const std::string& text, const TextStyle& style) {
@@ -53,14 +55,11 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, const Te
         cairo_stroke_preserve(cr);
     }
     // Light from the upper left: the letters brighten towards their top.
-    cairo_pattern_t* grad = cairo_pattern_create_linear(0, y, 0, y + ink.height);
-    cairo_pattern_add_color_stop_rgb(grad, 0, lighten(style.fill, 0.25).r,
-                                     lighten(style.fill, 0.25).g, lighten(style.fill, 0.25).b);
-    cairo_pattern_add_color_stop_rgb(grad, 1, style.fill.r * 0.85, style.fill.g * 0.85,
-                                     style.fill.b * 0.85);
-    cairo_set_source(cr, grad);
-    cairo_fill(cr);
-    cairo_pattern_destroy(grad);
+    const Rgb shade{style.fill.r * 0.85, style.fill.g * 0.85, style.fill.b * 0.85};
+    Gradient::linear(0, y, 0, y + ink.height)
+        .stop(0, lighten(style.fill, 0.25))
+        .stop(1, shade)
+        .fill(cr);
     cairo_restore(cr);
     g_object_unref(layout);
 }

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha) {
-    cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, alpha);
-}
+#include "assetgen/Gradient.h"
 
 void rect(cairo_t* cr, double x, double y, double w, double h) {
     cairo_new_path(cr);
@@ -60,21 +58,11 @@ void addCross(cairo_t* cr, double x, double y, double arm) {
 
 void fillVertical(cairo_t* cr, double top, double bottom, Rgb a, Rgb b, double alphaA,
                   double alphaB) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-    addStop(p, 0, a, alphaA);
-    addStop(p, 1, b, alphaB);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, top, 0, bottom).stop(0, a, alphaA).stop(1, b, alphaB).fill(cr);
 }
 
 void fillGlow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-    addStop(p, 0, c, alpha);
-    addStop(p, 1, c, 0.0);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::radial(cx, cy, 0, cx, cy, radius).stop(0, c, alpha).stop(1, c, 0.0).fill(cr);
 }
 
 void glow(cairo_t* cr, double cx, double cy, double r, Rgb c, double alpha) {

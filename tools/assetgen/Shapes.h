@@ -9,8 +9,6 @@
 // Paths, fills and strokes the art files share. Every path helper starts a
 // new path of its own.
 
-void addStop(cairo_pattern_t* p, double at, Rgb c, double alpha = 1.0);
-
 void rect(cairo_t* cr, double x, double y, double w, double h);
 void circle(cairo_t* cr, double cx, double cy, double r);
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "assetgen/Gradient.h"
+
 Rgb lighten(Rgb c, double t) {
     return mix(c, Rgb{1, 1, 1}, t);
 }
@@ -20,16 +22,12 @@ void setColour(cairo_t* cr, Rgb c, double alpha) {
 namespace {
 
 void fillLit(cairo_t* cr, Rgb base, double x, double y, double w, double h) {
-    cairo_pattern_t* grad = cairo_pattern_create_radial(x + w * 0.3, y + h * 0.25, 0, x + w * 0.3,
-                                                        y + h * 0.25, std::hypot(w, h) * 0.85);
-    const Rgb hi = lighten(base, 0.35);
-    const Rgb lo = darken(base, 0.45);
-    cairo_pattern_add_color_stop_rgb(grad, 0, hi.r, hi.g, hi.b);
-    cairo_pattern_add_color_stop_rgb(grad, 0.55, base.r, base.g, base.b);
-    cairo_pattern_add_color_stop_rgb(grad, 1, lo.r, lo.g, lo.b);
-    cairo_set_source(cr, grad);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(grad);
+    const double cx = x + w * 0.3, cy = y + h * 0.25;
+    Gradient::radial(cx, cy, 0, cx, cy, std::hypot(w, h) * 0.85)
+        .stop(0, lighten(base, 0.35))
+        .stop(0.55, base)
+        .stop(1, darken(base, 0.45))
+        .fillPreserve(cr);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Lettering.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
@@ -61,12 +62,7 @@ constexpr double kPortalY = 126.0;
 // ---- Background ------------------------------------------------------
 
 void drawSky(cairo_t* cr) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 200, 600);
-    addStop(g, 0, kSkyTop);
-    addStop(g, 1, kSkyBottom);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
+    Gradient::linear(0, 0, 200, 600).stop(0, kSkyTop).stop(1, kSkyBottom).paint(cr);
 }
 
 // Clouds of soft puffs along a sweeping band, with darker dust lanes.
@@ -147,15 +143,12 @@ void drawPlanet(cairo_t* cr) {
     const double cx = 640, cy = 500, r = 150;
     drawPlanetRing(cr, cx, cy, r, false);
     glow(cr, cx, cy, r * 1.25, kAtmosphere, 0.18);
-    cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.45, cy - r * 0.5, r * 0.1,
-                                                     cx - r * 0.2, cy - r * 0.2, r * 1.3);
-    addStop(g, 0, lighten(kPlanet, 0.45));
-    addStop(g, 0.55, kPlanet);
-    addStop(g, 1, darken(kPlanet, 0.7));
-    cairo_set_source(cr, g);
     circle(cr, cx, cy, r);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    Gradient::radial(cx - r * 0.45, cy - r * 0.5, r * 0.1, cx - r * 0.2, cy - r * 0.2, r * 1.3)
+        .stop(0, lighten(kPlanet, 0.45))
+        .stop(0.55, kPlanet)
+        .stop(1, darken(kPlanet, 0.7))
+        .fill(cr);
     cairo_save(cr);
     circle(cr, cx, cy, r);
     cairo_clip(cr);
@@ -170,13 +163,10 @@ void drawPlanet(cairo_t* cr) {
         cairo_stroke(cr);
     }
     // The night side.
-    cairo_pattern_t* night =
-        cairo_pattern_create_radial(cx - r * 0.6, cy - r * 0.65, r * 1.2, cx, cy, r * 1.6);
-    addStop(night, 0, kSkyTop, 0);
-    addStop(night, 1, kSkyTop, 0.8);
-    cairo_set_source(cr, night);
-    cairo_paint(cr);
-    cairo_pattern_destroy(night);
+    Gradient::radial(cx - r * 0.6, cy - r * 0.65, r * 1.2, cx, cy, r * 1.6)
+        .stop(0, kSkyTop, 0)
+        .stop(1, kSkyTop, 0.8)
+        .paint(cr);
     cairo_restore(cr);
     circle(cr, cx, cy, r - 1.5);
     setColour(cr, kAtmosphere, 0.35);
@@ -185,13 +175,11 @@ void drawPlanet(cairo_t* cr) {
     drawPlanetRing(cr, cx, cy, r, true);
 
     const double mx = 430, my = 400, mr = 16;
-    cairo_pattern_t* moon = cairo_pattern_create_radial(mx - 6, my - 6, 1, mx, my, mr * 1.2);
-    addStop(moon, 0, Rgb{0.62, 0.62, 0.72});
-    addStop(moon, 1, Rgb{0.10, 0.10, 0.20});
-    cairo_set_source(cr, moon);
     circle(cr, mx, my, mr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(moon);
+    Gradient::radial(mx - 6, my - 6, 1, mx, my, mr * 1.2)
+        .stop(0, Rgb{0.62, 0.62, 0.72})
+        .stop(1, Rgb{0.10, 0.10, 0.20})
+        .fill(cr);
 }
 
 void writeBackground(AssetWriter& out) {
@@ -433,16 +421,11 @@ void writeTwinkle(AssetWriter& out, int number, int size) {
 void writeStreak(AssetWriter& out, int number, int w, int h) {
     Canvas canvas(w, h);
     cairo_t* cr = canvas.cr();
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
-    addStop(g, 0, kDust);
-    addStop(g, 1, kFaintStar);
-    cairo_set_source(cr, g);
     cairo_new_path(cr);
     cairo_move_to(cr, 0, h / 2.0);
     cairo_curve_to(cr, w * 0.5, 0.5, w * 0.8, 0.5, w, h / 2.0);
     cairo_curve_to(cr, w * 0.8, h - 0.5, w * 0.5, h - 0.5, 0, h / 2.0);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    Gradient::linear(0, 0, w, 0).stop(0, kDust).stop(1, kFaintStar).fill(cr);
     out.obx(canvas, dataPath("L1/", number));
 }
 
@@ -481,14 +464,12 @@ void drawPortal(cairo_t* cr, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, kPortalX, kPortalY);
     cairo_scale(cr, rx, ry);
-    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    addStop(g, 0, kPortalCore);
-    addStop(g, 0.35, kGateLight);
-    addStop(g, 1, kPortalEdge);
-    cairo_set_source(cr, g);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    Gradient::radial(0, 0, 0, 0, 0, 1)
+        .stop(0, kPortalCore)
+        .stop(0.35, kGateLight)
+        .stop(1, kPortalEdge)
+        .fill(cr);
     setColour(cr, kPortalCore, 0.45);
     cairo_set_line_width(cr, 0.05);
     for (int i = 0; i < 5; ++i) {

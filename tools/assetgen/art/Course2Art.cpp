@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
@@ -71,14 +72,12 @@ void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha = 0.7) {
 
 void paintWater(cairo_t* cr) {
     rect(cr, 0, 0, 800, kWaterLine);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kWaterLine);
-    addStop(p, 0.00, kSurfaceTeal);
-    addStop(p, 0.10, lighten(kMidTeal, 0.25));
-    addStop(p, 0.50, kMidTeal);
-    addStop(p, 1.00, kDeepTeal);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 0, 0, kWaterLine)
+        .stop(0.00, kSurfaceTeal)
+        .stop(0.10, lighten(kMidTeal, 0.25))
+        .stop(0.50, kMidTeal)
+        .stop(1.00, kDeepTeal)
+        .fill(cr);
 }
 
 // The surface seen from below: a bright band of ripples along the top.
@@ -419,12 +418,10 @@ void makeHullPlate(AssetWriter& out) {
         circle(cr, x, 46, 11);
         shadeAndOutline(cr, kBrass, x - 11, 35, 22, 22);
         circle(cr, x, 46, 7);
-        cairo_pattern_t* p = cairo_pattern_create_radial(x - 2, 43, 1, x, 46, 8);
-        addStop(p, 0, Rgb{0.35, 0.75, 0.70});
-        addStop(p, 1, Rgb{0.02, 0.12, 0.14});
-        cairo_set_source(cr, p);
-        cairo_fill(cr);
-        cairo_pattern_destroy(p);
+        Gradient::radial(x - 2, 43, 1, x, 46, 8)
+            .stop(0, Rgb{0.35, 0.75, 0.70})
+            .stop(1, Rgb{0.02, 0.12, 0.14})
+            .fill(cr);
     }
     // Rust runs down from the rivets.
     ArtRandom rnd(2011);
@@ -653,13 +650,11 @@ void makeGate(AssetWriter& out) {
     shadeAndOutline(cr, kBrass, cx - outer, cy - outer, 2 * outer, 2 * outer, 2.5);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     circle(cr, cx, cy, inner - 1);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - 8, cy - 8, 4, cx, cy, inner);
-    addStop(p, 0.0, kWhite);
-    addStop(p, 0.45, kPortalGlow);
-    addStop(p, 1.0, mix(kPortalGlow, kMidTeal, 0.6));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::radial(cx - 8, cy - 8, 4, cx, cy, inner)
+        .stop(0.0, kWhite)
+        .stop(0.45, kPortalGlow)
+        .stop(1.0, mix(kPortalGlow, kMidTeal, 0.6))
+        .fill(cr);
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
         const double r = (outer + inner) / 2;
@@ -686,13 +681,11 @@ void paintSand(cairo_t* cr) {
     }
     cairo_line_to(cr, kFloorWidth, kFloorHeight);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 12, 0, kFloorHeight);
-    addStop(p, 0.0, lighten(kSand, 0.15));
-    addStop(p, 0.35, kSand);
-    addStop(p, 1.0, darken(kSand, 0.55));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 12, 0, kFloorHeight)
+        .stop(0.0, lighten(kSand, 0.15))
+        .stop(0.35, kSand)
+        .stop(1.0, darken(kSand, 0.55))
+        .fill(cr);
     cairo_new_path(cr);
     for (int x = -5; x <= kFloorWidth + 5; x += 5) {
         cairo_line_to(cr, x, sandTop(x));

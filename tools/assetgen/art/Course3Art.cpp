@@ -10,6 +10,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
@@ -39,14 +40,12 @@ constexpr Rgb kRatPink{0.92, 0.56, 0.62};
 // A horizontal pipe seen from the side: lit along its upper third, dark
 // underneath. Fills the current path.
 void fillPipe(cairo_t* cr, Rgb base, double top, double height) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, top + height);
-    addStop(p, 0.0, darken(base, 0.35));
-    addStop(p, 0.25, lighten(base, 0.30));
-    addStop(p, 0.55, base);
-    addStop(p, 1.0, darken(base, 0.60));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, top, 0, top + height)
+        .stop(0.0, darken(base, 0.35))
+        .stop(0.25, lighten(base, 0.30))
+        .stop(0.55, base)
+        .stop(1.0, darken(base, 0.60))
+        .fill(cr);
 }
 
 // A wavy line across the whole tile whose phase repeats every tile.
@@ -66,14 +65,12 @@ void tileWave(cairo_t* cr, double y, double amplitude, int waves, double phase) 
 
 void paintWallBase(cairo_t* cr) {
     rect(cr, 0, 0, kTile, 600);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 600);
-    addStop(p, 0.00, kWallDark);
-    addStop(p, 0.30, kWall);
-    addStop(p, 0.62, darken(kWall, 0.10));
-    addStop(p, 1.00, kWallDark);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 0, 0, 600)
+        .stop(0.00, kWallDark)
+        .stop(0.30, kWall)
+        .stop(0.62, darken(kWall, 0.10))
+        .stop(1.00, kWallDark)
+        .fill(cr);
 }
 
 // Brick courses 50 wide; the colour of a brick depends on its column modulo
@@ -101,13 +98,11 @@ void paintArch(cairo_t* cr, double cx) {
     cairo_arc(cr, cx, top, r, M_PI, 2 * M_PI);
     cairo_line_to(cr, cx + r, foot);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx, 360, 4, cx, 330, 150);
-    addStop(p, 0.0, Rgb{0.16, 0.22, 0.09});
-    addStop(p, 0.25, Rgb{0.05, 0.07, 0.04});
-    addStop(p, 1.0, Rgb{0.02, 0.02, 0.02});
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    Gradient::radial(cx, 360, 4, cx, 330, 150)
+        .stop(0.0, Rgb{0.16, 0.22, 0.09})
+        .stop(0.25, Rgb{0.05, 0.07, 0.04})
+        .stop(1.0, Rgb{0.02, 0.02, 0.02})
+        .fillPreserve(cr);
     setColour(cr, darken(kConcrete, 0.25));
     cairo_set_line_width(cr, 14);
     cairo_stroke(cr);
@@ -132,13 +127,11 @@ void paintVoussoirs(cairo_t* cr, double cx) {
 
 void paintPillar(cairo_t* cr, double cx) {
     rect(cr, cx - 28, 36, 56, 436);
-    cairo_pattern_t* p = cairo_pattern_create_linear(cx - 28, 0, cx + 28, 0);
-    addStop(p, 0.0, lighten(kConcrete, 0.08));
-    addStop(p, 0.5, kConcrete);
-    addStop(p, 1.0, darken(kConcrete, 0.45));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(cx - 28, 0, cx + 28, 0)
+        .stop(0.0, lighten(kConcrete, 0.08))
+        .stop(0.5, kConcrete)
+        .stop(1.0, darken(kConcrete, 0.45))
+        .fill(cr);
     for (int y = 80; y < 470; y += 64) {
         strokeLine(cr, darken(kConcrete, 0.4), 2, cx - 28, y, cx + 28, y, 0.7);
     }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Lettering.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
@@ -92,13 +93,11 @@ void makeBackground(AssetWriter& out) {
     Canvas canvas(kTile, 600);
     cairo_t* cr = canvas.cr();
     rect(cr, 0, 0, kTile, 600);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 600);
-    addStop(p, 0, darken(kCavity, 0.4));
-    addStop(p, 0.5, kCavityLight);
-    addStop(p, 1, darken(kCavity, 0.5));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 0, 0, 600)
+        .stop(0, darken(kCavity, 0.4))
+        .stop(0.5, kCavityLight)
+        .stop(1, darken(kCavity, 0.5))
+        .fill(cr);
     wrapped(cr, kTile, [&] { paintRibs(cr); });
     ArtRandom rnd(4038);
     for (int i = 0; i < 14; ++i) {
@@ -376,12 +375,10 @@ void makeBackWall(AssetWriter& out) {
     }
     cairo_line_to(cr, kTile, 600);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(420, 300, 40, 420, 300, 520);
-    addStop(p, 0, mix(kCavityLight, kMembrane, 0.3));
-    addStop(p, 1, darken(kCavity, 0.3));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::radial(420, 300, 40, 420, 300, 520)
+        .stop(0, mix(kCavityLight, kMembrane, 0.3))
+        .stop(1, darken(kCavity, 0.3))
+        .fill(cr);
     for (int i = 0; i < 4; ++i) {
         const double x = 160 + 160 * i;
         cairo_new_path(cr);

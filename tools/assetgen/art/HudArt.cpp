@@ -4,6 +4,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Lettering.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
@@ -70,13 +71,11 @@ void lifeIcon(AssetWriter& out, const std::string& path, Rgb colour) {
 void windowIcon(AssetWriter& out) {
     Canvas canvas(32, 32);
     cairo_t* cr = canvas.cr();
-    cairo_pattern_t* sky = cairo_pattern_create_radial(8, 6, 1, 16, 16, 26);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 0.30, 0.20, 0.50);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 0.04, 0.04, 0.14);
     cairo_rectangle(cr, 0, 0, 32, 32);
-    cairo_set_source(cr, sky);
-    cairo_fill(cr);
-    cairo_pattern_destroy(sky);
+    Gradient::radial(8, 6, 1, 16, 16, 26)
+        .stop(0, Rgb{0.30, 0.20, 0.50})
+        .stop(1, Rgb{0.04, 0.04, 0.14})
+        .fill(cr);
     cairo_translate(cr, 1, 6);
     craftShape(cr, 30, 20, kPlayer1, 1.2);
     out.bmp(canvas, "X.bmp");

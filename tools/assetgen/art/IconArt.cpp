@@ -3,6 +3,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
@@ -10,13 +11,11 @@ namespace {
 
 void drawSpace(cairo_t* cr) {
     roundedRect(cr, 0, 0, 256, 256, 44);
-    cairo_pattern_t* sky = cairo_pattern_create_radial(80, 60, 10, 128, 128, 220);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 0.36, 0.22, 0.55);
-    cairo_pattern_add_color_stop_rgb(sky, 0.5, 0.10, 0.10, 0.30);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 0.03, 0.03, 0.10);
-    cairo_set_source(cr, sky);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(sky);
+    Gradient::radial(80, 60, 10, 128, 128, 220)
+        .stop(0, Rgb{0.36, 0.22, 0.55})
+        .stop(0.5, Rgb{0.10, 0.10, 0.30})
+        .stop(1, Rgb{0.03, 0.03, 0.10})
+        .fillPreserve(cr);
     setColour(cr, kOutline);
     cairo_set_line_width(cr, 6);
     cairo_stroke(cr);
@@ -31,18 +30,16 @@ void drawSpace(cairo_t* cr) {
 }
 
 void drawFlame(cairo_t* cr) {
-    cairo_pattern_t* flame = cairo_pattern_create_linear(40, 0, 120, 0);
-    cairo_pattern_add_color_stop_rgba(flame, 0, 1.0, 0.45, 0.05, 0.0);
-    cairo_pattern_add_color_stop_rgba(flame, 0.6, 1.0, 0.70, 0.15, 0.8);
-    cairo_pattern_add_color_stop_rgba(flame, 1, 1.0, 0.95, 0.70, 1.0);
     cairo_new_path(cr);
     cairo_move_to(cr, 126, 120);
     cairo_curve_to(cr, 90, 110, 60, 118, 30, 134);
     cairo_curve_to(cr, 60, 146, 90, 150, 126, 144);
     cairo_close_path(cr);
-    cairo_set_source(cr, flame);
-    cairo_fill(cr);
-    cairo_pattern_destroy(flame);
+    Gradient::linear(40, 0, 120, 0)
+        .stop(0, Rgb{1.0, 0.45, 0.05}, 0.0)
+        .stop(0.6, Rgb{1.0, 0.70, 0.15}, 0.8)
+        .stop(1, Rgb{1.0, 0.95, 0.70}, 1.0)
+        .fill(cr);
 }
 
 void drawCraft(cairo_t* cr) {

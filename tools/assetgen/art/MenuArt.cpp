@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Lettering.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
@@ -44,13 +45,11 @@ void slantedBar(cairo_t* cr, double x, double y, double w, double h, double lean
 void selectionPlate(cairo_t* cr, double x, double y, double w, double h) {
     const double lean = h * 0.35;
     slantedBar(cr, x, y, w, h, lean);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    addStop(p, 0.0, lighten(kAccent, 0.2));
-    addStop(p, 0.45, mix(kAccent, kBarDeep, 0.55));
-    addStop(p, 1.0, darken(kBarDeep, 0.35));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, y, 0, y + h)
+        .stop(0.0, lighten(kAccent, 0.2))
+        .stop(0.45, mix(kAccent, kBarDeep, 0.55))
+        .stop(1.0, darken(kBarDeep, 0.35))
+        .fillPreserve(cr);
     strokeOutline(cr);
     cairo_move_to(cr, x + lean + 2, y + 2.5);
     cairo_line_to(cr, x + w - 3, y + 2.5);
@@ -101,24 +100,17 @@ std::string mu(int number) {
 // ---- background ----
 
 void sky(cairo_t* cr) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 200, 600);
-    addStop(p, 0, kSkyTop);
-    addStop(p, 1, kSkyBottom);
     cairo_rectangle(cr, 0, 0, 800, 600);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 0, 200, 600).stop(0, kSkyTop).stop(1, kSkyBottom).fill(cr);
 }
 
 void cloud(cairo_t* cr, double x, double y, double r, Rgb c, double alpha) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
-    addStop(p, 0, c, alpha);
-    addStop(p, 0.5, c, alpha * 0.45);
-    addStop(p, 1, c, 0);
-    cairo_set_source(cr, p);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    Gradient::radial(x, y, 0, x, y, r)
+        .stop(0, c, alpha)
+        .stop(0.5, c, alpha * 0.45)
+        .stop(1, c, 0)
+        .fill(cr);
 }
 
 // Nebulae on the left half, where the items are; the right half, where the
@@ -198,15 +190,12 @@ void planet(cairo_t* cr) {
         cairo_fill(cr);
     }
     // Light from the upper left, night on the far side.
-    cairo_pattern_t* shade =
-        cairo_pattern_create_radial(cx - 50, cy - 55, 5, cx - 10, cy - 10, r * 1.25);
-    addStop(shade, 0, kWhite, 0.35);
-    addStop(shade, 0.35, kWhite, 0.0);
-    addStop(shade, 0.7, Rgb{0.03, 0.02, 0.10}, 0.35);
-    addStop(shade, 1, Rgb{0.03, 0.02, 0.10}, 0.85);
-    cairo_set_source(cr, shade);
-    cairo_paint(cr);
-    cairo_pattern_destroy(shade);
+    Gradient::radial(cx - 50, cy - 55, 5, cx - 10, cy - 10, r * 1.25)
+        .stop(0, kWhite, 0.35)
+        .stop(0.35, kWhite, 0.0)
+        .stop(0.7, Rgb{0.03, 0.02, 0.10}, 0.35)
+        .stop(1, Rgb{0.03, 0.02, 0.10}, 0.85)
+        .paint(cr);
     cairo_restore(cr);
     // A thin lit rim on the sunward side.
     cairo_new_path(cr);
@@ -220,16 +209,14 @@ void planet(cairo_t* cr) {
 
 // Two crafts, cyan and amber, racing under the title towards the planet.
 void racer(cairo_t* cr, double x, double y, double length, Rgb colour) {
-    cairo_pattern_t* trail = cairo_pattern_create_linear(x - length, y, x, y);
-    addStop(trail, 0, colour, 0);
-    addStop(trail, 1, lighten(colour, 0.3), 0.85);
-    cairo_set_source(cr, trail);
     cairo_move_to(cr, x - length, y);
     cairo_line_to(cr, x - 4, y - 4);
     cairo_line_to(cr, x - 4, y + 4);
     cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(trail);
+    Gradient::linear(x - length, y, x, y)
+        .stop(0, colour, 0)
+        .stop(1, lighten(colour, 0.3), 0.85)
+        .fill(cr);
 
     cairo_new_path(cr);
     cairo_move_to(cr, x + 26, y);
@@ -333,12 +320,7 @@ void pageTitle(AssetWriter& out, const std::string& text, int w, int h, const st
     const TextSize size = measureText(text, style);
     drawText(cr, text, 2, 0, style);
     cairo_rectangle(cr, 2, h - 5, std::min<double>(w - 4, size.width + 40), 4);
-    cairo_pattern_t* p = cairo_pattern_create_linear(2, 0, size.width + 42, 0);
-    addStop(p, 0, kAccent);
-    addStop(p, 1, kBarDeep);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(2, 0, size.width + 42, 0).stop(0, kAccent).stop(1, kBarDeep).fillPreserve(cr);
     setColour(cr, kOutline);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -362,12 +344,10 @@ void volumeBar(AssetWriter& out) {
         cairo_stroke(cr);
     }
     roundedRect(cr, 4, 9, w - 8, 10, 5);
-    cairo_pattern_t* p = cairo_pattern_create_linear(4, 0, w - 4, 0);
-    addStop(p, 0, Rgb{0.10, 0.14, 0.32});
-    addStop(p, 1, kAccent);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(4, 0, w - 4, 0)
+        .stop(0, Rgb{0.10, 0.14, 0.32})
+        .stop(1, kAccent)
+        .fillPreserve(cr);
     setColour(cr, kOutline);
     cairo_set_line_width(cr, kOutlineWidth);
     cairo_stroke(cr);
@@ -393,12 +373,10 @@ void playersFrame(AssetWriter& out, const std::string& label, int w, bool select
     Canvas canvas(w, h);
     cairo_t* cr = canvas.cr();
     roundedRect(cr, 1.5, 1.5, w - 3, h - 3, 8);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
-    addStop(p, 0, selected ? mix(kAccent, kBarDeep, 0.5) : kPanelStripe);
-    addStop(p, 1, selected ? darken(kBarDeep, 0.3) : kPanel);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    Gradient::linear(0, 0, 0, h)
+        .stop(0, selected ? mix(kAccent, kBarDeep, 0.5) : kPanelStripe)
+        .stop(1, selected ? darken(kBarDeep, 0.3) : kPanel)
+        .fillPreserve(cr);
     setColour(cr, selected ? kAccent : Rgb{0.45, 0.52, 0.70});
     cairo_set_line_width(cr, selected ? 3 : 2);
     cairo_stroke(cr);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "assetgen/AssetModules.h"
+#include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
 
@@ -314,13 +315,11 @@ void writeFlameParticle(AssetWriter& out) {
     Canvas canvas(5, 3);
     cairo_t* cr = canvas.cr();
     ellipse(cr, 2.5, 1.5, 2.6, 1.6);
-    cairo_pattern_t* g = cairo_pattern_create_radial(2.5, 1.5, 0, 2.5, 1.5, 2.6);
-    cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.97, 0.75);
-    cairo_pattern_add_color_stop_rgb(g, 0.5, 1.0, 0.75, 0.2);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.95, 0.42, 0.08);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    Gradient::radial(2.5, 1.5, 0, 2.5, 1.5, 2.6)
+        .stop(0, Rgb{1.0, 0.97, 0.75})
+        .stop(0.5, Rgb{1.0, 0.75, 0.2})
+        .stop(1, Rgb{0.95, 0.42, 0.08})
+        .fill(cr);
     out.obx(canvas, "data/M/m036.obx");
 }
 
