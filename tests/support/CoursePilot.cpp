@@ -1,5 +1,7 @@
 #include "support/CoursePilot.h"
 
+#include <cmath>
+
 namespace {
 
 const Player& craftOf(const Game& game, int player) {
@@ -86,9 +88,29 @@ void CoursePilot::pressRace(const Game& game, Uint8* keys) {
         const Player& craft = craftOf(game, player);
         int dx = 0;
         int dy = 0;
-        pilots_[player - 1].choose(CraftMotion{craft.x(), craft.y(), craft.vx(), craft.vy()}, boxes,
-                                   count, dx, dy);
+        if (ramming_ && player == 1) {
+            ram(craft, boxes, count, dx, dy);
+        } else {
+            pilots_[player - 1].choose(CraftMotion{craft.x(), craft.y(), craft.vx(), craft.vy()},
+                                       boxes, count, dx, dy);
+        }
         pressDirection(player, dx, dy, keys);
+    }
+}
+
+// Heads for the middle of the nearest hazard.
+void CoursePilot::ram(const Player& craft, const Box* boxes, int count, int& dx, int& dy) {
+    dx = dy = 0;
+    float best = 1e9f;
+    for (int i = 0; i < count; ++i) {
+        const float x = static_cast<float>(boxes[i].x + boxes[i].width / 2) - 41.0f;
+        const float y = static_cast<float>(boxes[i].y + boxes[i].height / 2) - 20.0f;
+        const float distance = std::fabs(x - craft.x()) + std::fabs(y - craft.y());
+        if (distance < best) {
+            best = distance;
+            dx = Autopilot::approach(craft.x(), craft.vx(), x);
+            dy = Autopilot::approach(craft.y(), craft.vy(), y);
+        }
     }
 }
 

@@ -16,6 +16,9 @@ class CoursePilot {
     // A careful pilot keeps well clear of the obstacles in course 1 instead
     // of seeking near passes.
     void setCareful(bool careful) { careful_ = careful; }
+    // A ramming pilot flies player 1 at the nearest hazard of courses 1 to 3,
+    // for tests that want a crash.
+    void setRamming(bool ramming) { ramming_ = ramming; }
 
     // Holds this frame's keys in keys (SDLK_LAST entries), on top of what is
     // held there already. Outside the courses it holds nothing.
@@ -30,10 +33,12 @@ class CoursePilot {
     void pressRace(const Game& game, Uint8* keys);
     void pressBoss(const Game& game, Uint8* keys);
     static void pressDirection(int player, int dx, int dy, Uint8* keys);
+    static void ram(const Player& craft, const Box* boxes, int count, int& dx, int& dy);
     static bool inGame(const Game& game, int player);
 
     int mode_ = 0;
     bool careful_ = false;
+    bool ramming_ = false;
     Autopilot pilots_[2];
     BossPilot bossPilots_[2];
 };

@@ -9,7 +9,6 @@
 
 #include "StoredHighscores.h"
 #include "WholeGameFixture.h"
-#include "support/Autopilot.h"
 
 namespace {
 
@@ -20,43 +19,8 @@ class GameEndTest : public WholeGameFixture {
     // Flies player 1 at the nearest hazard of course 2 until the game leaves
     // the course.
     void crashInCourse2(int maxFrames) {
-        for (int i = 0; i < maxFrames && game_->mode() == ModeCourse2; ++i) {
-            Box boxes[Level2::kMaxHazards];
-            const int count = game_->level2().hazardBoxes(boxes, Level2::kMaxHazards);
-            const Player& craft = game_->player1();
-            HeldKeys keys;
-            if (count > 0) {
-                const Box& target = nearest(boxes, count, craft);
-                const float x = static_cast<float>(target.x + target.width / 2) - 41.0f;
-                const float y = static_cast<float>(target.y + target.height / 2) - 20.0f;
-                pressToward(keys, Autopilot::approach(craft.x(), craft.vx(), x),
-                            Autopilot::approach(craft.y(), craft.vy(), y));
-            }
-            frame(keys);
-        }
-    }
-
-    static const Box& nearest(const Box* boxes, int count, const Player& craft) {
-        int best = 0;
-        float bestDistance = 1e9f;
-        for (int i = 0; i < count; ++i) {
-            const float d = std::abs(static_cast<float>(boxes[i].x) - craft.x()) +
-                            std::abs(static_cast<float>(boxes[i].y) - craft.y());
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = i;
-            }
-        }
-        return boxes[best];
-    }
-
-    static void pressToward(HeldKeys& keys, int dx, int dy) {
-        if (dx != 0) {
-            keys.hold(dx > 0 ? SDLK_RIGHT : SDLK_LEFT);
-        }
-        if (dy != 0) {
-            keys.hold(dy > 0 ? SDLK_DOWN : SDLK_UP);
-        }
+        pilot_.setRamming(true);
+        flyCourse(maxFrames);
     }
 };
 
