@@ -2,6 +2,7 @@
 
 #include "assets/Collision.h"
 #include "assets/ObxImage.h"
+#include "courses/BonusObject.h"
 
 // A course object that drifts left: obstacles and scenery share this record.
 // Width and height are copied from the object's picture when it is placed.
@@ -30,25 +31,6 @@ struct Obstacle {
 };
 
 using SceneryObject = Obstacle;
-
-// The score multiplier crossing the field: kind 1 halves, kind 0 doubles.
-struct BonusObject {
-    bool active = false;
-    int width = 0;
-    int height = 0;
-    int x = 0;
-    int y = 0;
-    int speed = 0;
-    int kind = 0;
-
-    Box box() const { return Box{x, y, width, height}; }
-    void move() {
-        x -= speed;
-        if (x < -width) {
-            active = false;
-        }
-    }
-};
 
 enum CourseState : int {
     Playing = 0,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SDL.h>
+
 #include "assets/Collision.h"
 #include "assets/ObxImage.h"
 
@@ -32,3 +34,23 @@ struct FieldPiece {
         return false;
     }
 };
+
+// A pair laid side by side from x 0, with its top at top.
+inline void placePair(FieldPiece (&pair)[2], const ObxImage& picture, int top, int speed) {
+    pair[0].place(picture, 0, top, speed);
+    pair[1].place(picture, picture.width(), top, speed);
+}
+
+// One frame of a pair: a tile goes directly behind its partner, however wide
+// the picture is; a fixed wrap to x 800 would leave a strip the width of one
+// step unpainted. Returns true in the frame the second tile wraps.
+inline bool scrollPair(FieldPiece (&pair)[2]) {
+    pair[0].scroll(pair[0].width - pair[0].speed);
+    return pair[1].scroll(pair[1].width - pair[1].speed);
+}
+
+inline void drawPair(const FieldPiece (&pair)[2], const ObxImage& picture, SDL_Surface* screen) {
+    for (const FieldPiece& piece : pair) {
+        picture.draw(screen, piece.x, piece.y);
+    }
+}

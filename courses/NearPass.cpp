@@ -77,8 +77,14 @@ void testNearPasses(float x, float y, const Box& obstacle, RingFlags& rings, Sco
 
 bool testObstacle(float x, float y, const Obstacle& obstacle, const ObxImage& picture,
                   RingFlags& rings, ScorePopup& popup, PendingSound& sound, int& result) {
+    return testObstacle(x, y, obstacle, obstacle.box(), picture, rings, popup, sound, result);
+}
+
+bool testObstacle(float x, float y, const Obstacle& obstacle, const Box& crashArea,
+                  const ObxImage& picture, RingFlags& rings, ScorePopup& popup, PendingSound& sound,
+                  int& result) {
     testNearPasses(x, y, obstacle.box(), rings, popup, sound, result);
-    if (craftHitsImage(x, y, obstacle.box(), picture)) {
+    if (craftHitsImage(x, y, crashArea, picture)) {
         result = obstacle.speed;
         sound.raise(10);
         return true;

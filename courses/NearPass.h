@@ -30,3 +30,8 @@ void testNearPasses(float x, float y, const Box& obstacle, RingFlags& rings, Sco
 // sound 10 and returns true: the caller then ends its slot loop.
 bool testObstacle(float x, float y, const Obstacle& obstacle, const ObxImage& picture,
                   RingFlags& rings, ScorePopup& popup, PendingSound& sound, int& result);
+// The same with the crash looked for in crashArea instead of the obstacle's
+// own box (the near passes still go by the obstacle's box).
+bool testObstacle(float x, float y, const Obstacle& obstacle, const Box& crashArea,
+                  const ObxImage& picture, RingFlags& rings, ScorePopup& popup, PendingSound& sound,
+                  int& result);

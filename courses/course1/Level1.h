@@ -4,9 +4,13 @@
 
 #include "assets/Collision.h"
 #include "assets/ObxImage.h"
+#include "courses/BonusObject.h"
 #include "courses/CourseObject.h"
+#include "courses/GateOutro.h"
 #include "courses/NearPass.h"
+#include "courses/ObstacleSlots.h"
 #include "courses/PendingSound.h"
+#include "courses/SceneryLayer.h"
 #include "courses/ScorePopup.h"
 #include "game/Types.h"
 
@@ -15,7 +19,7 @@
 // score, and a finish gate the crafts are flown into after 36 seconds.
 class Level1 {
   public:
-    static constexpr int kSlots = 15;
+    static constexpr int kSlots = ObstacleSlots::kCapacity;
     static constexpr int kImageCount = 25;
     static constexpr int kObstaclePictures = 7;
 
@@ -33,6 +37,7 @@ class Level1 {
 
     static constexpr int kGateY = 200;
 
+    Level1();
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
@@ -41,7 +46,7 @@ class Level1 {
     int takeSoundEvent() { return pendingSound_.take(); }
     bool isPlaying() const { return state_ == Playing; }
     Position steerOutro(float x, float y);
-    int progress() const;
+    int progress() const { return outro_.progress(state_); }
     void draw();
 
     // Read access for tests and the test autopilot. hazardBoxes writes the
@@ -49,58 +54,46 @@ class Level1 {
     // it wrote.
     int hazardBoxes(Box* out, int capacity) const;
     int state() const { return state_; }
-    int gateX() const { return gateX_; }
+    int gateX() const { return outro_.gateX(); }
     int seconds() const { return seconds_; }
     int minutes() const { return minutes_; }
     int peekSound() const { return pendingSound_.peek(); }
     // What the last update for player 1 or 2 returned.
     int lastResult(int player) const { return player == 2 ? lastResult2_ : lastResult1_; }
     // Slot accessors take slots 0..14 and entries 0..24.
-    const Obstacle& obstacle(int slot) const { return obstacles_[slot]; }
-    const RingFlags& rings(int slot) const { return rings_[slot]; }
-    const ScorePopup& popup(int slot) const { return popups_[slot]; }
-    const SceneryObject& nearObject(int slot) const { return nearLayer_[slot]; }
-    const SceneryObject& farObject(int slot) const { return farLayer_[slot]; }
+    const Obstacle& obstacle(int slot) const { return obstacles_.obstacle(slot); }
+    const RingFlags& rings(int slot) const { return obstacles_.rings(slot); }
+    const ScorePopup& popup(int slot) const { return obstacles_.popup(slot); }
+    const SceneryObject& nearObject(int slot) const { return nearLayer_.object(slot); }
+    const SceneryObject& farObject(int slot) const { return farLayer_.object(slot); }
     const BonusObject& bonus() const { return bonus_; }
     const ObxImage& image(int entry) const { return images_[entry]; }
 
     // Setters for tests: they put the course into a chosen situation.
     void setState(CourseState state) { state_ = state; }
-    void setGateX(int x) { gateX_ = x; }
+    void setGateX(int x) { outro_.setGateX(x); }
     // An active obstacle with picture number picture (0..6), sized by its
     // picture and with all three rings still paying.
     void placeObstacle(int slot, int picture, int x, int y, int speed);
-    void removeObstacle(int slot) { obstacles_[slot].active = false; }
-    void setPopup(int slot, const ScorePopup& popup) { popups_[slot] = popup; }
+    void removeObstacle(int slot) { obstacles_.remove(slot); }
+    void setPopup(int slot, const ScorePopup& popup) { obstacles_.setPopup(slot, popup); }
     void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
 
   private:
-    void spawnNear();
-    void spawnFar();
-    void spawnObstacle();
-    void placeNear(SceneryObject& object, int speed, bool spreadOut);
-    void placeFar(SceneryObject& object, int speed, bool spreadOut);
-    void launchBonus(int kind);
-    bool bonusTouched(float x, float y);
-    bool testSlot(int slot, float x, float y, int& result);
-    void moveScenery();
+    const ObxImage* obstaclePictures() const { return &images_[kFirstObstacle]; }
     void drawPopups();
 
-    int state_ = Playing;
+    CourseState state_ = Playing;
     SDL_Surface* screen_ = nullptr;
     ObxImage images_[kImageCount];
     int seconds_ = 0;
     int minutes_ = 0;
-    float outroX_ = 0.0f;
-    float outroY_ = 0.0f;
-    int gateX_ = 800;
+    GateOutro outro_;
     PendingSound pendingSound_;
-    Obstacle obstacles_[kSlots];
-    RingFlags rings_[kSlots];
+    ObstacleSlots obstacles_;
     BonusObject bonus_;
-    ScorePopup popups_[kSlots];
-    SceneryObject nearLayer_[kSlots];
-    SceneryObject farLayer_[kSlots];
+    SceneryLayer nearLayer_;
+    SceneryLayer farLayer_;
     int lastResult1_ = 0;
     int lastResult2_ = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "courses/ImageFile.h"
+
 namespace {
 
 const char* const kImageFiles[Level3::kImageCount] = {
@@ -35,91 +37,28 @@ constexpr float kOutroBandTop = 250.0f;
 constexpr float kOutroBandBottom = 258.0f;
 constexpr float kOutroExitX = 800.0f;
 
-// A tile goes directly behind its partner, however wide the picture is; a
-// fixed wrap to x 800 would leave a strip the width of one step unpainted.
-void scrollPair(FieldPiece (&pair)[2]) {
-    for (FieldPiece& piece : pair) {
-        piece.scroll(piece.width - piece.speed);
-    }
-}
-
-void drawPair(const FieldPiece (&pair)[2], const ObxImage& picture, SDL_Surface* screen) {
-    for (const FieldPiece& piece : pair) {
-        picture.draw(screen, piece.x, piece.y);
-    }
-}
+constexpr ObstacleSlots::SpawnRule kObstacleRule{90, 87, 15, 10, 9, 400, 40, false};
+constexpr SceneryLayer::Rule kSceneryRule{10, 5, 10, 5, Level3::kSceneryPictures, 500, 40};
 
 }  // namespace
 
+Level3::Level3() : obstacles_(kSlots, &Level3::animate), scenery_(kSceneryRule) {}
+
 void Level3::loadImages(SDL_Surface* screen) {
     screen_ = screen;
-    for (int i = 0; i < kImageCount; ++i) {
-        loadObxImage(images_[i], kImageFiles[i], screen);
-    }
+    loadImageTable(images_, kImageFiles, screen);
 }
 
 void Level3::reset() {
     state_ = Playing;
     pendingSound_.raise(3);
     bonus_.active = false;
-    const ObxImage& background = images_[kBackground];
-    const ObxImage& top = images_[kTopBand];
+    placePair(farBackground_, images_[kBackground], 0, kBackgroundSpeed);
+    placePair(topBand_, images_[kTopBand], 0, kBandSpeed);
     const ObxImage& bottom = images_[kBottomBand];
-    for (int i = 0; i < 2; ++i) {
-        farBackground_[i].place(background, i * background.width(), 0, kBackgroundSpeed);
-        topBand_[i].place(top, i * top.width(), 0, kBandSpeed);
-        bottomBand_[i].place(bottom, i * bottom.width(), 600 - bottom.height(), kBandSpeed);
-    }
-    for (Obstacle& obstacle : obstacles_) {
-        obstacle.active = false;
-    }
-    for (SceneryObject& scenery : scenery_) {
-        scenery.speed = std::rand() % 10 + 5;
-        scenery.image = std::rand() % kSceneryPictures;
-        placeScenery(scenery, std::rand() % 800);
-    }
-    for (ScorePopup& popup : popups_) {
-        popup.reset();
-    }
-}
-
-// The rest of a scenery object's set-up once speed and picture are drawn; y
-// is drawn after x.
-void Level3::placeScenery(SceneryObject& scenery, int x) {
-    scenery.takeSize(sceneryPicture(scenery.image));
-    scenery.x = x;
-    scenery.y = std::rand() % 500 + 40;
-    scenery.active = true;
-}
-
-void Level3::spawnScenery() {
-    const int slot = firstFreeSlot(scenery_);
-    if (slot < 0) {
-        return;
-    }
-    SceneryObject& scenery = scenery_[slot];
-    scenery.speed = std::rand() % 10 + 5;
-    scenery.image = std::rand() % kSceneryPictures;
-    placeScenery(scenery, 800);
-}
-
-void Level3::spawnObstacle() {
-    if (std::rand() % 90 < 87) {
-        return;
-    }
-    const int slot = firstFreeSlot(obstacles_);
-    if (slot < 0) {
-        return;
-    }
-    Obstacle& obstacle = obstacles_[slot];
-    obstacle.active = true;
-    obstacle.speed = std::rand() % 15 + 10;
-    obstacle.image = std::rand() % 9;
-    obstacle.takeSize(obstaclePicture(obstacle.image));
-    obstacle.x = 800;
-    obstacle.frameCounter = 0;
-    rings_[slot].arm();
-    obstacle.y = std::rand() % 400 + 40;
+    placePair(bottomBand_, bottom, 600 - bottom.height(), kBandSpeed);
+    obstacles_.clear();
+    scenery_.spreadOut(&sceneryPicture(0));
 }
 
 void Level3::scrollField() {
@@ -147,20 +86,6 @@ bool Level3::touchesBand(float y) const {
     return y < h || y + kCraftHeight > 600.0f - h;
 }
 
-bool Level3::testObstacleSlot(int slot, float x, float y, int& result) {
-    const Obstacle& obstacle = obstacles_[slot];
-    return testObstacle(x, y, obstacle, obstaclePicture(obstacle.image), rings_[slot],
-                        popups_[slot], pendingSound_, result);
-}
-
-void Level3::testBonus(float x, float y, int& result) {
-    if (!bonus_.active || !craftTouchesBox(x, y, bonus_.box())) {
-        return;
-    }
-    result = bonus_.kind == 1 ? 3000 : 2000;
-    bonus_.active = false;
-}
-
 int Level3::updatePlayer1(float x, float y, bool canCollide) {
     if (state_ != FlyOff) {
         scrollField();
@@ -170,32 +95,19 @@ int Level3::updatePlayer1(float x, float y, bool canCollide) {
         result = kBandContact;
         pendingSound_.raise(10);
     }
-    spawnScenery();
+    scenery_.spawn(&sceneryPicture(0));
     if (state_ == Playing && seconds_ < 32) {
-        spawnObstacle();
+        obstacles_.spawn(kObstacleRule, &obstaclePicture(0));
     }
-    for (int i = 0; i < kSlots; ++i) {
-        popups_[i].age();
-        if (!obstacles_[i].active) {
-            continue;
-        }
-        obstacles_[i].move();
-        animate(obstacles_[i]);
-        if (canCollide && testObstacleSlot(i, x, y, result)) {
-            break;
-        }
-    }
+    obstacles_.advance(x, y, canCollide, &obstaclePicture(0), pendingSound_, result);
+    // A bonus that has just left the screen is not taken any more.
     if (bonus_.active) {
         bonus_.move();
-        if (canCollide) {
-            testBonus(x, y, result);
+        if (canCollide && bonus_.active) {
+            bonus_.takenBy(x, y, result);
         }
     }
-    for (SceneryObject& scenery : scenery_) {
-        if (scenery.active) {
-            scenery.move();
-        }
-    }
+    scenery_.move();
     return result;
 }
 
@@ -208,12 +120,10 @@ int Level3::updatePlayer2(float x, float y, bool canCollide) {
         result = kBandContact;
         pendingSound_.raise(10);
     }
-    for (int i = 0; i < kSlots; ++i) {
-        if (obstacles_[i].active && testObstacleSlot(i, x, y, result)) {
-            break;
-        }
+    obstacles_.test(x, y, &obstaclePicture(0), pendingSound_, result);
+    if (bonus_.active) {
+        bonus_.takenBy(x, y, result);
     }
-    testBonus(x, y, result);
     return result;
 }
 
@@ -224,22 +134,7 @@ void Level3::perSecondTick(int seconds, int minutes, bool someoneFlying) {
         state_ = Approach;
         return;
     }
-    if (seconds == 15 && !bonus_.active) {
-        launchBonus(1);
-    }
-    if (seconds == 25 && !bonus_.active) {
-        launchBonus(0);
-    }
-}
-
-void Level3::launchBonus(int kind) {
-    bonus_.kind = kind;
-    bonus_.width = bonusPicture(kind).width();
-    bonus_.height = bonusPicture(kind).height();
-    bonus_.active = true;
-    bonus_.speed = 20;
-    bonus_.x = 800;
-    bonus_.y = std::rand() % 300 + 100;
+    bonus_.launchOnTime(seconds, 15, 25, bonusPicture(0), bonusPicture(1));
 }
 
 int Level3::takeSoundEvent() {
@@ -279,12 +174,7 @@ int Level3::progress() const {
 }
 
 int Level3::hazardBoxes(Box* out, int capacity) const {
-    int count = 0;
-    for (const Obstacle& obstacle : obstacles_) {
-        if (obstacle.active && count < capacity) {
-            out[count++] = obstacle.box();
-        }
-    }
+    int count = obstacles_.addBoxes(out, capacity, 0);
     const int h = bandHeight();
     const Box bands[2] = {Box{0, 0, 800, h}, Box{0, 600 - h, 800, h}};
     for (const Box& band : bands) {
@@ -299,25 +189,13 @@ void Level3::draw() {
     drawPair(farBackground_, images_[kBackground], screen_);
     drawPair(topBand_, images_[kTopBand], screen_);
     drawPair(bottomBand_, images_[kBottomBand], screen_);
-    for (const SceneryObject& scenery : scenery_) {
-        if (scenery.active) {
-            sceneryPicture(scenery.image).draw(screen_, scenery.x, scenery.y);
-        }
-    }
-    for (const Obstacle& obstacle : obstacles_) {
-        if (obstacle.active) {
-            obstaclePicture(obstacle.image).draw(screen_, obstacle.x, obstacle.y);
-        }
-    }
-    if (bonus_.active) {
-        bonusPicture(bonus_.kind).draw(screen_, bonus_.x, bonus_.y);
-    }
+    scenery_.draw(&sceneryPicture(0), screen_);
+    obstacles_.draw(&obstaclePicture(0), screen_);
+    bonus_.draw(bonusPicture(0), bonusPicture(1), screen_);
     drawPopups();
 }
 
 void Level3::drawPopups() {
     const PopupDigits digits{&images_[kDigitZero], &images_[kDigitOne], &images_[kDigitFive]};
-    for (const ScorePopup& popup : popups_) {
-        drawScorePopup(popup, digits, screen_);
-    }
+    obstacles_.drawPopups(digits, screen_);
 }
