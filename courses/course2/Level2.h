@@ -4,9 +4,13 @@
 
 #include "assets/Collision.h"
 #include "assets/ObxImage.h"
+#include "courses/BonusObject.h"
 #include "courses/CourseObject.h"
+#include "courses/GateOutro.h"
 #include "courses/NearPass.h"
+#include "courses/ObstacleSlots.h"
 #include "courses/PendingSound.h"
+#include "courses/SceneryLayer.h"
 #include "courses/ScorePopup.h"
 #include "game/Types.h"
 
@@ -20,7 +24,7 @@ class Level2 {
     static constexpr int kKind1Slots = 6;
     static constexpr int kKind2Slots = 6;
     static constexpr int kKind3Slots = 2;
-    static constexpr int kLayerSlots = 15;
+    static constexpr int kLayerSlots = SceneryLayer::kSlots;
     static constexpr int kImageCount = 21;
 
     // Image table entries.
@@ -44,6 +48,7 @@ class Level2 {
     // Every obstacle slot plus the sweeper.
     static constexpr int kMaxHazards = kKind1Slots + kKind2Slots + kKind3Slots + 1;
 
+    Level2();
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
@@ -52,7 +57,7 @@ class Level2 {
     int takeSoundEvent();
     bool isPlaying() const;
     Position steerOutro(float x, float y);
-    int progress() const;
+    int progress() const { return outro_.progress(state_); }
     void draw();
     void drawFloor();
     void drawPopups();
@@ -63,22 +68,24 @@ class Level2 {
 
     // Read access for tests and the test autopilot. Kinds are 1, 2 and 3.
     CourseState state() const { return state_; }
-    int gateX() const { return gateX_; }
+    int gateX() const { return outro_.gateX(); }
     int seconds() const { return seconds_; }
     int minutes() const { return minutes_; }
     int peekSound() const { return pendingSound_.peek(); }
-    const Course2Object& obstacle(int kind, int slot) const { return obstaclesOf(kind)[slot]; }
-    const RingFlags& rings(int kind, int slot) const { return ringsOf(kind)[slot]; }
-    const ScorePopup& popup(int kind, int slot) const { return popupsOf(kind)[slot]; }
+    const Course2Object& obstacle(int kind, int slot) const {
+        return this->kind(kind).obstacle(slot);
+    }
+    const RingFlags& rings(int kind, int slot) const { return this->kind(kind).rings(slot); }
+    const ScorePopup& popup(int kind, int slot) const { return this->kind(kind).popup(slot); }
     const Course2Object& sweeper() const { return sweeper_; }
     const BonusObject& bonus() const { return bonus_; }
     const Course2Object& floorTile(int tile) const { return floorTiles_[tile]; }
-    const SceneryObject& scenery(int slot) const { return layer_[slot]; }
+    const SceneryObject& scenery(int slot) const { return layer_.object(slot); }
     const ObxImage& image(int entry) const { return images_[entry]; }
 
     // Setters for tests: they put the course into a chosen situation.
     void setState(CourseState state) { state_ = state; }
-    void setGateX(int x) { gateX_ = x; }
+    void setGateX(int x) { outro_.setGateX(x); }
     // An active obstacle of the kind showing its picture number picture,
     // sized by that picture, its animation at the start and all three rings
     // still paying.
@@ -87,64 +94,31 @@ class Level2 {
     void placeSweeper(int x);
     void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
     void setPopup(int kind, int slot, const ScorePopup& popup) {
-        this->kind(kind).popups[slot] = popup;
+        kinds_[index(kind)].setPopup(slot, popup);
     }
 
   private:
-    // One obstacle kind's slots, ring flags and popups, with the image entry
-    // of its picture 0; the three kinds share every rule through this view.
-    struct KindView {
-        Course2Object* obstacles;
-        RingFlags* rings;
-        ScorePopup* popups;
-        int count;
-        int firstPicture;
-        bool animated;
-    };
-
-    KindView kind(int number);
-    const Course2Object* obstaclesOf(int number) const {
-        return number == 1 ? obstacles1_ : number == 2 ? obstacles2_ : obstacles3_;
+    // Kinds 1, 2 and 3 are kinds_[0], [1] and [2].
+    static constexpr int index(int kind) { return kind == 1 ? 0 : kind == 2 ? 1 : 2; }
+    static constexpr int firstPicture(int kind) {
+        return kind == 1 ? kKind1Picture : kind == 2 ? kKind2Picture : kKind3Picture;
     }
-    const RingFlags* ringsOf(int number) const {
-        return number == 1 ? rings1_ : number == 2 ? rings2_ : rings3_;
-    }
-    const ScorePopup* popupsOf(int number) const {
-        return number == 1 ? popups1_ : number == 2 ? popups2_ : popups3_;
-    }
-    void spawnLayer();
-    void spawnKind(KindView view, int chanceModulus, int chanceAtLeast, int pictureCount);
-    void spawnKind1();
-    void spawnKind2();
-    void spawnKind3();
-    void launchBonus(int bonusKind);
+    const ObstacleSlots& kind(int number) const { return kinds_[index(number)]; }
+    const ObxImage* pictures(int kind) const { return &images_[firstPicture(kind)]; }
     void launchSweeper();
     void moveFloor();
-    void scanKind(KindView view, float x, float y, bool canCollide, bool advance, int& result);
-    bool testBonus(float x, float y, int& result);
     bool hitsSweeper(float x, float y);
-    void drawKind(const Course2Object* obstacles, int count, int firstPicture);
 
     CourseState state_ = Playing;
     SDL_Surface* screen_ = nullptr;
     ObxImage images_[kImageCount];
     int seconds_ = 0;
     int minutes_ = 0;
-    float outroX_ = 0.0f;
-    float outroY_ = 0.0f;
-    int gateX_ = 800;
+    GateOutro outro_;
     PendingSound pendingSound_;
     Course2Object sweeper_;
-    Course2Object obstacles1_[kKind1Slots];
-    RingFlags rings1_[kKind1Slots];
-    Course2Object obstacles2_[kKind2Slots];
-    RingFlags rings2_[kKind2Slots];
-    Course2Object obstacles3_[kKind3Slots];
-    RingFlags rings3_[kKind3Slots];
-    ScorePopup popups1_[kKind1Slots];
-    ScorePopup popups2_[kKind2Slots];
-    ScorePopup popups3_[kKind3Slots];
+    ObstacleSlots kinds_[3];
     Course2Object floorTiles_[2];
-    SceneryObject layer_[kLayerSlots];
+    SceneryLayer layer_;
     BonusObject bonus_;
 };
