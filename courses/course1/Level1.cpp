@@ -23,8 +23,8 @@ constexpr int kDoublingSecond = 25;
 constexpr int kCourseMusic = 1;
 
 // Up to y 749: some obstacles start wholly below the screen and cross unseen.
-constexpr ObstacleSlots::SpawnRule kObstacleRule{20,  17, 5,    10, Level1::kObstaclePictures,
-                                                 750, 0,  false};
+constexpr int kPictures = Level1::kObstaclePictures;
+constexpr ObstacleSlots::SpawnRule kObstacleRule{20, 17, 5, 10, kPictures, 750, 0, false};
 // Newcomers of both layers may come with speed 0; the far layer has one
 // picture, yet a picture number is still rolled for it.
 constexpr SceneryLayer::Rule kNearRule{6, 1, 7, 0, 7, 600, -100};

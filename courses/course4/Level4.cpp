@@ -29,7 +29,14 @@ constexpr int kWarningLast = 679;
 constexpr int kArrowFirst = 681;
 constexpr int kArrowLast = 729;
 
+constexpr int kObstaclePictures = Level4Pictures::kObstacles;
+constexpr int kSceneryPictures = Level4Pictures::kScenery;
+constexpr ObstacleSlots::SpawnRule kObstacleRule{90, 87, 15, 10, kObstaclePictures, 400, 40, false};
+constexpr SceneryLayer::Rule kSceneryRule{10, 5, 10, 5, kSceneryPictures, 500, 40};
+
 }  // namespace
+
+Level4::Level4() : scenery_(kSceneryRule) {}
 
 void Level4::loadImages(SDL_Surface* screen) {
     screen_ = screen;
@@ -48,29 +55,18 @@ void Level4::reset() {
     resetChamber();
     craftBox_.width = pictures_.craft.width();
     craftBox_.height = pictures_.craft.height();
-    for (Obstacle& obstacle : obstacles_) {
-        obstacle.active = false;
-    }
+    obstacles_.clear();
     for (Projectile& projectile : projectiles_) {
         projectile.active = false;
     }
-    resetScenery();
-    for (ScorePopup& popup : popups_) {
-        popup.reset();
-    }
+    scenery_.spreadOut(pictures_.scenery);
 }
 
 // Each pair starts as two tiles side by side.
 void Level4::resetField() {
-    const ObxImage& background = pictures_.background;
-    farBackground_[0].place(background, 0, 0, 2);
-    farBackground_[1].place(background, background.width(), 0, 2);
-    const ObxImage& top = pictures_.topBand;
-    topBand_[0].place(top, 0, 0, 5);
-    topBand_[1].place(top, top.width(), 0, 5);
-    const ObxImage& bottom = pictures_.bottomBand;
-    bottomBand_[0].place(bottom, 0, 600 - bottom.height(), 5);
-    bottomBand_[1].place(bottom, bottom.width(), 600 - bottom.height(), 5);
+    placePair(farBackground_, pictures_.background, 0, 2);
+    placePair(topBand_, pictures_.topBand, 0, 5);
+    placePair(bottomBand_, pictures_.bottomBand, 600 - pictures_.bottomBand.height(), 5);
 }
 
 void Level4::resetChamber() {
@@ -82,36 +78,8 @@ void Level4::resetChamber() {
     backWall_.place(pictures_.backWall, 800, 0, 0);
 }
 
-void Level4::resetScenery() {
-    for (SceneryObject& object : scenery_) {
-        object.active = true;
-        object.speed = rand() % 10 + 5;
-        object.image = rand() % Level4Pictures::kScenery;
-        object.takeSize(pictures_.scenery[object.image]);
-        object.x = rand() % 800;
-        object.y = rand() % 500 + 40;
-    }
-}
-
 void Level4::perSecondTick(int seconds, int, bool) {
-    if (bonus_.active) {
-        return;
-    }
-    if (seconds == 15) {
-        launchBonus(1, pictures_.halving);
-    } else if (seconds == 10) {
-        launchBonus(0, pictures_.doubling);
-    }
-}
-
-void Level4::launchBonus(int kind, const ObxImage& picture) {
-    bonus_.kind = kind;
-    bonus_.width = picture.width();
-    bonus_.height = picture.height();
-    bonus_.active = true;
-    bonus_.speed = 20;
-    bonus_.x = 800;
-    bonus_.y = rand() % 300 + 100;
+    bonus_.launchOnTime(seconds, 15, 10, pictures_.doubling, pictures_.halving);
 }
 
 int Level4::takeSoundEvent() {
@@ -143,15 +111,11 @@ void Level4::scrollField() {
     for (FieldPiece& piece : farBackground_) {
         piece.scroll(piece.width);
     }
-    for (FieldPiece& piece : topBand_) {
-        piece.scroll(piece.width - piece.speed);
-    }
-    bottomBand_[0].scroll(bottomBand_[0].width - bottomBand_[0].speed);
-    FieldPiece& last = bottomBand_[1];
-    if (last.scroll(last.width - last.speed) && state_ == Playing) {
+    scrollPair(topBand_);
+    if (scrollPair(bottomBand_) && state_ == Playing) {
         ++wrapCount_;
         if (wrapCount_ == 1) {
-            arriveChamber(last.x);
+            arriveChamber(bottomBand_[1].x);
         }
     }
 }
@@ -279,16 +243,14 @@ int Level4::updatePlayer1(float x, float y, bool canCollide) {
         testBands(x, y, result);
     }
     if (state_ == Playing || (state_ == ChamberArrival && chamberX_ > 800)) {
-        spawnObstacle();
-        spawnScenery();
+        obstacles_.spawn(kObstacleRule, pictures_.obstacles);
+        scenery_.spawn(pictures_.scenery);
     }
-    moveAndTestObstacles(x, y, canCollide, result);
-    moveAndTestBonus(x, y, canCollide, result);
-    for (SceneryObject& object : scenery_) {
-        if (object.active) {
-            object.move();
-        }
-    }
+    // A crash ends the obstacles' pass: the later slots are neither moved,
+    // aged nor tested in this frame.
+    obstacles_.advance(x, y, canCollide, pictures_.obstacles, sound_, result);
+    bonus_.advance(x, y, canCollide, result);
+    scenery_.move();
     return result;
 }
 
@@ -338,9 +300,9 @@ int Level4::updatePlayer2(float x, float y, bool canCollide) {
     if (state_ != BossFight) {
         testBands(x, y, result);
     }
-    testObstacles(x, y, result);
+    obstacles_.test(x, y, pictures_.obstacles, sound_, result);
     if (bonus_.active) {
-        testBonus(x, y, result);
+        bonus_.takenBy(x, y, result);
     }
     return result;
 }
@@ -440,92 +402,8 @@ void Level4::testBands(float x, float y, int& result) {
 
 // ---- Obstacles, scenery and the bonus -----------------------------------------
 
-void Level4::spawnObstacle() {
-    if (rand() % 90 < 87) {
-        return;
-    }
-    const int slot = firstFreeSlot(obstacles_);
-    if (slot < 0) {
-        return;
-    }
-    Obstacle& obstacle = obstacles_[slot];
-    obstacle.active = true;
-    obstacle.speed = rand() % 15 + 10;
-    obstacle.image = rand() % Level4Pictures::kObstacles;
-    obstacle.takeSize(pictures_.obstacles[obstacle.image]);
-    obstacle.x = 800;
-    obstacle.y = rand() % 400 + 40;
-    rings_[slot].arm();
-}
-
-void Level4::spawnScenery() {
-    const int slot = firstFreeSlot(scenery_);
-    if (slot < 0) {
-        return;
-    }
-    SceneryObject& object = scenery_[slot];
-    object.active = true;
-    object.speed = rand() % 10 + 5;
-    object.image = rand() % Level4Pictures::kScenery;
-    object.takeSize(pictures_.scenery[object.image]);
-    object.x = 800;
-    object.y = rand() % 500 + 40;
-}
-
-// A crash ends the pass: the later slots are neither moved, aged nor tested
-// in this frame.
-void Level4::moveAndTestObstacles(float x, float y, bool canCollide, int& result) {
-    for (int i = 0; i < kObstacleSlots; ++i) {
-        popups_[i].age();
-        Obstacle& obstacle = obstacles_[i];
-        if (!obstacle.active) {
-            continue;
-        }
-        obstacle.move();
-        if (canCollide && testObstacle(x, y, obstacle, pictures_.obstacles[obstacle.image],
-                                       rings_[i], popups_[i], sound_, result)) {
-            return;
-        }
-    }
-}
-
-void Level4::testObstacles(float x, float y, int& result) {
-    for (int i = 0; i < kObstacleSlots; ++i) {
-        const Obstacle& obstacle = obstacles_[i];
-        if (obstacle.active && testObstacle(x, y, obstacle, pictures_.obstacles[obstacle.image],
-                                            rings_[i], popups_[i], sound_, result)) {
-            return;
-        }
-    }
-}
-
-void Level4::moveAndTestBonus(float x, float y, bool canCollide, int& result) {
-    if (!bonus_.active) {
-        return;
-    }
-    bonus_.move();
-    if (canCollide) {
-        testBonus(x, y, result);
-    }
-}
-
-// A touched bonus outweighs anything else that happened in the frame.
-void Level4::testBonus(float x, float y, int& result) {
-    if (craftTouchesBox(x, y, bonus_.box())) {
-        result = bonus_.kind == 1 ? 3000 : 2000;
-        bonus_.active = false;
-    }
-}
-
 void Level4::setObstacle(int slot, int x, int y, int speed, int image) {
-    Obstacle& obstacle = obstacles_[slot];
-    obstacle.active = true;
-    obstacle.speed = speed;
-    obstacle.image = image;
-    obstacle.takeSize(pictures_.obstacles[image]);
-    obstacle.x = x;
-    obstacle.y = y;
-    rings_[slot].arm();
+    obstacles_.place(slot, image, pictures_.obstacles[image], x, y, speed);
 }
 
 // ---- Drawing --------------------------------------------------------------------
@@ -550,23 +428,10 @@ void Level4::draw() {
 }
 
 void Level4::drawField() {
-    for (const FieldPiece& piece : farBackground_) {
-        pictures_.background.draw(screen_, piece.x, piece.y);
-    }
-    for (const SceneryObject& object : scenery_) {
-        if (object.active) {
-            pictures_.scenery[object.image].draw(screen_, object.x, object.y);
-        }
-    }
-    for (const Obstacle& obstacle : obstacles_) {
-        if (obstacle.active) {
-            pictures_.obstacles[obstacle.image].draw(screen_, obstacle.x, obstacle.y);
-        }
-    }
-    if (bonus_.active) {
-        const ObxImage& picture = bonus_.kind == 1 ? pictures_.halving : pictures_.doubling;
-        picture.draw(screen_, bonus_.x, bonus_.y);
-    }
+    drawPair(farBackground_, pictures_.background, screen_);
+    scenery_.draw(pictures_.scenery, screen_);
+    obstacles_.draw(pictures_.obstacles, screen_);
+    bonus_.draw(pictures_.doubling, pictures_.halving, screen_);
 }
 
 // Once the chamber is in, only the first tile of each band is drawn.
@@ -618,9 +483,7 @@ void Level4::drawBeam() {
 
 void Level4::drawPopups() {
     const PopupDigits digits{&pictures_.digitZero, &pictures_.digitOne, &pictures_.digitFive};
-    for (const ScorePopup& popup : popups_) {
-        drawScorePopup(popup, digits, screen_);
-    }
+    obstacles_.drawPopups(digits, screen_);
 }
 
 // The boss is announced by frame count alone: its music just before the
@@ -653,9 +516,9 @@ void Level4::drawFade() {
 
 int Level4::hazardBoxes(Box* out, int capacity) const {
     int count = 0;
-    for (const Obstacle& obstacle : obstacles_) {
-        if (obstacle.active) {
-            count = addBox(out, capacity, count, obstacle.box());
+    for (int i = 0; i < kObstacleSlots; ++i) {
+        if (obstacles_.obstacle(i).active) {
+            count = addBox(out, capacity, count, obstacles_.obstacle(i).box());
         }
     }
     const bool chamberIn = state_ == ChamberArrival || state_ == BossFight;

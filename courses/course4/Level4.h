@@ -3,10 +3,13 @@
 #include <SDL.h>
 
 #include "assets/Collision.h"
+#include "courses/BonusObject.h"
 #include "courses/CourseObject.h"
 #include "courses/FieldPiece.h"
 #include "courses/NearPass.h"
+#include "courses/ObstacleSlots.h"
 #include "courses/PendingSound.h"
+#include "courses/SceneryLayer.h"
 #include "courses/ScorePopup.h"
 #include "courses/course4/BrainBoss.h"
 #include "courses/course4/Level4Pictures.h"
@@ -19,13 +22,14 @@
 // the third ram kills the brain and fades the screen out.
 class Level4 {
   public:
-    static constexpr int kObstacleSlots = 15;
+    static constexpr int kObstacleSlots = ObstacleSlots::kCapacity;
     static constexpr int kProjectileSlots = 40;
-    static constexpr int kScenerySlots = 15;
+    static constexpr int kScenerySlots = SceneryLayer::kSlots;
     static constexpr int kChamberStop = -200;
     static constexpr int kFadeFrames = 64;
     enum Mouth : int { UpperMouth = 0, LowerMouth = 1 };
 
+    Level4();
     void loadImages(SDL_Surface* screen);
     void reset();
     void perSecondTick(int seconds, int minutes, bool someoneFlying);
@@ -66,11 +70,11 @@ class Level4 {
     const FieldPiece& frontWall() const { return frontWall_; }
     const FieldPiece& backWall() const { return backWall_; }
     const FieldPiece& craftBox() const { return craftBox_; }
-    const Obstacle& obstacle(int i) const { return obstacles_[i]; }
-    const RingFlags& rings(int i) const { return rings_[i]; }
+    const Obstacle& obstacle(int i) const { return obstacles_.obstacle(i); }
+    const RingFlags& rings(int i) const { return obstacles_.rings(i); }
     const Projectile& projectile(int i) const { return projectiles_[i]; }
-    const SceneryObject& scenery(int i) const { return scenery_[i]; }
-    const ScorePopup& popup(int i) const { return popups_[i]; }
+    const SceneryObject& scenery(int i) const { return scenery_.object(i); }
+    const ScorePopup& popup(int i) const { return obstacles_.popup(i); }
     const BonusObject& bonus() const { return bonus_; }
     const Level4Pictures& pictures() const { return pictures_; }
 
@@ -83,12 +87,11 @@ class Level4 {
     void setObstacle(int slot, int x, int y, int speed, int image);
     void setProjectile(int slot, const Projectile& projectile) { projectiles_[slot] = projectile; }
     void setBonus(const BonusObject& bonus) { bonus_ = bonus; }
-    void setPopup(int slot, const ScorePopup& popup) { popups_[slot] = popup; }
+    void setPopup(int slot, const ScorePopup& popup) { obstacles_.setPopup(slot, popup); }
 
   private:
     void resetField();
     void resetChamber();
-    void resetScenery();
     void scrollField();
     void arriveChamber(int startX);
     void advanceChamber();
@@ -105,13 +108,6 @@ class Level4 {
     bool beamHits(float x, float y) const;
     void testBrainAndStalk(float x, float y, bool withBrain, int& result);
     void testBands(float x, float y, int& result);
-    void spawnObstacle();
-    void spawnScenery();
-    void moveAndTestObstacles(float x, float y, bool canCollide, int& result);
-    void testObstacles(float x, float y, int& result);
-    void moveAndTestBonus(float x, float y, bool canCollide, int& result);
-    void testBonus(float x, float y, int& result);
-    void launchBonus(int kind, const ObxImage& picture);
     void hit(int value, int& result);
 
     void drawField();
@@ -137,8 +133,7 @@ class Level4 {
     int bouncePending_ = 0;
     BonusObject bonus_;
     FieldPiece craftBox_;
-    Obstacle obstacles_[kObstacleSlots];
-    RingFlags rings_[kObstacleSlots];
+    ObstacleSlots obstacles_;
     FieldPiece farBackground_[2];
     FieldPiece topBand_[2];
     FieldPiece bottomBand_[2];
@@ -147,6 +142,5 @@ class Level4 {
     FieldPiece frontWall_;
     FieldPiece backWall_;
     Projectile projectiles_[kProjectileSlots];
-    ScorePopup popups_[kObstacleSlots];
-    SceneryObject scenery_[kScenerySlots];
+    SceneryLayer scenery_;
 };
