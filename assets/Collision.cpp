@@ -11,7 +11,9 @@ void craftProbePoints(float x, float y, ProbePoint out[kProbePointCount]) {
     }
 }
 
-int isSolidPixel(int x, int y, const ObxImage& image) { return image.isSolidPixel(x, y); }
+int isSolidPixel(int x, int y, const ObxImage& image) {
+    return image.isSolidPixel(x, y);
+}
 
 int pointInBox(int px, int py, const Box& box) {
     if (px <= box.x + 1 || px >= box.x + box.width - 1) {

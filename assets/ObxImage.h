@@ -14,7 +14,7 @@
 // An absent picture (missing, unreadable or not a BMP) draws nothing, has
 // size 0 and is never solid.
 class ObxImage {
-public:
+  public:
     ObxImage() = default;
     ~ObxImage();
     ObxImage(const ObxImage&) = delete;
@@ -41,7 +41,7 @@ public:
     // and for an absent picture, the answer is 0.
     int isSolidPixel(int x, int y) const;
 
-private:
+  private:
     void takeMask(SDL_Surface* source);
     void keepSolidPixelsOffKey(Uint32 key);
 

@@ -3,7 +3,7 @@
 // The one SoundEvent a course or screen holds for the frame; a later event
 // replaces an earlier one, and taking it hands it out once.
 class PendingSound {
-public:
+  public:
     void raise(int event) { value_ = event; }
     void clear() { value_ = -1; }
     int peek() const { return value_; }
@@ -16,6 +16,6 @@ public:
         return event;
     }
 
-private:
+  private:
     int value_ = -1;
 };

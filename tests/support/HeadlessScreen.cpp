@@ -10,7 +10,9 @@ HeadlessScreen::HeadlessScreen(int bitsPerPixel) {
     screen_ = SDL_SetVideoMode(800, 600, bitsPerPixel, SDL_SWSURFACE);
 }
 
-HeadlessScreen::~HeadlessScreen() { SDL_Quit(); }
+HeadlessScreen::~HeadlessScreen() {
+    SDL_Quit();
+}
 
 void HeadlessScreen::rgbAt(int x, int y, Uint8& r, Uint8& g, Uint8& b) const {
     SDL_LockSurface(screen_);

@@ -5,7 +5,7 @@
 // Brings SDL video up with the dummy driver and an 800 by 600 display surface
 // of the given depth; shuts it down again when the object goes.
 class HeadlessScreen {
-public:
+  public:
     explicit HeadlessScreen(int bitsPerPixel = 32);
     ~HeadlessScreen();
     HeadlessScreen(const HeadlessScreen&) = delete;
@@ -16,6 +16,6 @@ public:
     void rgbAt(int x, int y, Uint8& r, Uint8& g, Uint8& b) const;
     void fill(Uint8 r, Uint8 g, Uint8 b);
 
-private:
+  private:
     SDL_Surface* screen_ = nullptr;
 };

@@ -6,7 +6,9 @@
 TestPicture::TestPicture(int width, int height, TestRgb fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
 
-void TestPicture::set(int x, int y, TestRgb c) { pixels_[static_cast<size_t>(y) * width_ + x] = c; }
+void TestPicture::set(int x, int y, TestRgb c) {
+    pixels_[static_cast<size_t>(y) * width_ + x] = c;
+}
 
 void TestPicture::fillRect(int x, int y, int w, int h, TestRgb c) {
     for (int j = y; j < y + h; ++j) {
@@ -16,7 +18,9 @@ void TestPicture::fillRect(int x, int y, int w, int h, TestRgb c) {
     }
 }
 
-TestRgb TestPicture::at(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+TestRgb TestPicture::at(int x, int y) const {
+    return pixels_[static_cast<size_t>(y) * width_ + x];
+}
 
 namespace {
 

@@ -15,7 +15,7 @@ constexpr TestRgb kTransparent{255, 0, 0};
 constexpr TestRgb kSolid{40, 200, 90};
 
 class TestPicture {
-public:
+  public:
     TestPicture(int width, int height, TestRgb fill = kSolid);
     void set(int x, int y, TestRgb c);
     void fillRect(int x, int y, int w, int h, TestRgb c);
@@ -26,7 +26,7 @@ public:
     // disguised writes "0000" in place of the "BM" signature and size bytes.
     bool write(const std::string& path, bool disguised = true) const;
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<TestRgb> pixels_;

@@ -10,7 +10,7 @@
 // red (the transparent colour), every other pixel its opaque colour, and a
 // drawn pure red is nudged to (254, 0, 0) so that it stays visible.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -29,7 +29,7 @@ public:
     int writeBmp(const std::string& path, bool disguised) const;
     int writePng(const std::string& path) const;
 
-private:
+  private:
     int width_;
     int height_;
     cairo_surface_t* surface_;

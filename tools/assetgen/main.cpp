@@ -12,8 +12,8 @@
 namespace {
 
 const AssetModule* const kPictureModules[] = {
-    &kHudArt,     &kPlayerArt, &kCourse1Art,    &kCourse2Art, &kCourse3Art,
-    &kCourse4Art, &kMenuArt,   &kHighscoreArt, &kStoryArt, &kIconArt,
+    &kHudArt,     &kPlayerArt, &kCourse1Art,   &kCourse2Art, &kCourse3Art,
+    &kCourse4Art, &kMenuArt,   &kHighscoreArt, &kStoryArt,   &kIconArt,
 };
 const AssetModule* const kSoundModules[] = {&kMusic, &kEffects};
 
@@ -44,7 +44,8 @@ int runModules(const AssetModule* const (&modules)[N], const std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 || (std::strcmp(argv[1], "pictures") != 0 && std::strcmp(argv[1], "sounds") != 0)) {
+    if (argc != 3 ||
+        (std::strcmp(argv[1], "pictures") != 0 && std::strcmp(argv[1], "sounds") != 0)) {
         std::fprintf(stderr, "usage: kavrel-assetgen pictures|sounds OUTPUT_FOLDER\n");
         return 2;
     }
