@@ -16,6 +16,16 @@ class HeldKeys {
         }
     }
     void hold(int key) { state_[key] = 1; }
+    // Holds the keys that steer towards dx and dy (-1, 0 or 1 each, right and
+    // down positive): the arrows, or W, A, S and D.
+    void holdDirection(bool arrows, int dx, int dy) {
+        if (dx != 0) {
+            hold(dx > 0 ? (arrows ? SDLK_RIGHT : SDLK_d) : (arrows ? SDLK_LEFT : SDLK_a));
+        }
+        if (dy != 0) {
+            hold(dy > 0 ? (arrows ? SDLK_DOWN : SDLK_s) : (arrows ? SDLK_UP : SDLK_w));
+        }
+    }
     void release(int key) { state_[key] = 0; }
     KeyState keys() const { return state_; }
 

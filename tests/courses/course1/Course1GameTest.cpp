@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
 
-#include "Course1Pictures.h"
 #include "app/FrameStep.h"
-#include "game/Game.h"
 #include "support/Autopilot.h"
-#include "support/HeadlessScreen.h"
+#include "support/Course1Pictures.h"
+#include "support/CourseFlightFixture.h"
+#include "support/CoursePilot.h"
 #include "support/HeldKeys.h"
-#include "support/TempFolder.h"
-#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -41,29 +38,12 @@ struct Flight {
     int passes = 0;
 };
 
-class Course1GameTest : public ::testing::Test {
+class Course1GameTest : public CourseFlightFixture {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(course1pictures::write(folder_.path()));
-        here_ = std::make_unique<WorkingDirectory>(folder_.path());
-        ASSERT_TRUE(here_->entered());
+        ASSERT_TRUE(Course1Pictures::write(folder_.path()));
         // The other screens' pictures are absent: each says "null".
-        testing::internal::CaptureStdout();
-        game_->loadAll(screen_.surface());
-        testing::internal::GetCapturedStdout();
-    }
-    void TearDown() override { here_.reset(); }
-
-    static void press(HeldKeys& keys, const Player& craft, Autopilot& pilot, const Box* hazards,
-                      int count) {
-        Uint8 chosen[SDLK_LAST];
-        pilot.steer(CraftMotion{craft.x(), craft.y(), craft.vx(), craft.vy()}, hazards, count,
-                    chosen);
-        for (int k = 0; k < SDLK_LAST; ++k) {
-            if (chosen[k]) {
-                keys.hold(k);
-            }
-        }
+        enterAndLoad();
     }
 
     // Flies until the game leaves course 1, checking every frame that the
@@ -72,12 +52,8 @@ class Course1GameTest : public ::testing::Test {
     Flight fly() {
         Flight f;
         FrameStep step(*game_);
-        AutopilotOptions options;
-        options.seekNearPasses = true;
-        Autopilot pilot1(options);
-        options.keys = AutopilotKeys::Wasd;
-        options.homeY = 380.0f;
-        Autopilot pilot2(options);
+        Autopilot pilot1(CoursePilot::optionsFor(*game_, 1, 1));
+        Autopilot pilot2(CoursePilot::optionsFor(*game_, 1, 2));
         Box boxes[Level1::kSlots];
         const bool two = game_->playerCount() == 2;
         while (game_->mode() == ModeCourse1 && f.frames < 3000) {
@@ -111,11 +87,6 @@ class Course1GameTest : public ::testing::Test {
         f.crashes += result > 0 && result <= 1000 ? 1 : 0;
         f.passes += result > 1000 && result < 2000 ? 1 : 0;
     }
-
-    HeadlessScreen screen_;
-    TempFolder folder_;
-    std::unique_ptr<WorkingDirectory> here_;
-    std::unique_ptr<Game> game_ = std::make_unique<Game>();
 };
 
 TEST_F(Course1GameTest, OnePlayerFliesFromANewGameIntoCourseTwo) {

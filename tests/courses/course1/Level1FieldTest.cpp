@@ -5,8 +5,6 @@
 
 namespace {
 
-using namespace course1pictures;
-
 std::vector<int> randSequence(unsigned seed, int count) {
     srand(seed);
     std::vector<int> values;

@@ -2,25 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "Course1Pictures.h"
 #include "courses/course1/Level1.h"
+#include "support/Course1Pictures.h"
+#include "support/CourseTestPictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
-#include "support/WorkingDirectory.h"
 
 // Course 1 loaded from the tests' own small pictures and freshly reset, with
 // the course music already taken.
-class Level1Test : public ::testing::Test {
+class Level1Test : public ::testing::Test, protected Course1Pictures {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(course1pictures::write(folder.path()));
-        {
-            WorkingDirectory here(folder.path());
-            ASSERT_TRUE(here.entered());
-            level.loadImages(screen.surface());
-        }
-        srand(1);
-        level.reset();
+        ASSERT_TRUE(Course1Pictures::write(folder.path()));
+        CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
         level.takeSoundEvent();
     }
     // From second 32 on no obstacle comes, so a test's own obstacles are alone.

@@ -4,8 +4,6 @@
 
 namespace {
 
-using namespace course1pictures;
-
 // Course 1's rules with spawning stopped, so only a test's own obstacles fly.
 class Level1RulesTest : public Level1Test {
   protected:

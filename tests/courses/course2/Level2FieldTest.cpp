@@ -1,6 +1,7 @@
 #include <cstdlib>
 
 #include "Level2Fixture.h"
+#include "support/CourseTestPictures.h"
 
 namespace {
 
@@ -141,11 +142,12 @@ bool crashesAtColumn(Level2& level, int slot, int column) {
 TEST(Level2Kind1Sizes, CrashFollowsTheDrawnPictureWhenTheFramesDiffer) {
     HeadlessScreen screen;
     TempFolder folder;
-    writeCourse2Pictures(folder);
-    writeSolidPicture(course2File(folder, 2002), 30, 20, kKind1Colour);
-    writeSolidPicture(course2File(folder, 2003), 60, 40, kKind1SecondColour);
+    using P = Course2Pictures;
+    ASSERT_TRUE(P::write(folder.path()));
+    writeSolidPicture(P::course2File(folder, 2002), 30, 20, P::kKind1Colour);
+    writeSolidPicture(P::course2File(folder, 2003), 60, 40, P::kKind1SecondColour);
     Level2 level;
-    loadCourse2(level, folder, screen.surface());
+    CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
     level.perSecondTick(33, 0, false);
 
     level.placeObstacle(1, 0, 0, 700, 200, 5);
@@ -366,7 +368,7 @@ TEST_F(Level2Test, FloorThenPopupsAreDrawnOverTheCrafts) {
 TEST_F(Level2Test, FloorOf805CoversEveryColumnWhileItScrolls) {
     writeSolidPicture(course2File(folder, 2015), 805, 60, kFloorColour);
     Level2 wide;
-    loadCourse2(wide, folder, screen.surface());
+    CourseTestPictures::loadAndReset(wide, folder.path(), screen.surface());
     wide.perSecondTick(33, 0, false);
     for (int frame = 1; frame <= 700; ++frame) {
         wide.updatePlayer1(300.0f, 250.0f, false);

@@ -5,21 +5,14 @@
 #include <string>
 
 #include "courses/course3/Level3.h"
+#include "support/Course3Pictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
 
-// A course 3 loaded from small pictures of known sizes:
-//   background 100x10, top band 800x50, bottom band 800x30 (so a test can
-//   tell which height the band rule uses), obstacle pictures 0..7 solid and
-//   (30 + 10n) x (20 + 5n), picture 8 a solid 200x100 and picture 9 a wholly
-//   transparent 200x100, scenery 20x10, digits 20x30 ("1" and "5" grey 200, "0"
-//   grey 100), bonuses 30x20 (doubling) and 40x24 (halving).
-class Level3Test : public ::testing::Test {
+// A course 3 loaded from the tests' own pictures and reset with the rand
+// sequence at srand(1).
+class Level3Test : public ::testing::Test, protected Course3Pictures {
   protected:
-    static constexpr int kTopBandHeight = 50;
-    static constexpr int kBottomBandHeight = 30;
-    static constexpr int kBackgroundWidth = 100;
-
     void SetUp() override;
 
     // An obstacle of picture image with its picture's size.

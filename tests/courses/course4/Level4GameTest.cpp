@@ -3,42 +3,15 @@
 // brain three times.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-#include <string>
-
 #include "app/FrameStep.h"
 #include "courses/course4/BossPilot.h"
-#include "game/Game.h"
-#include "support/HeadlessScreen.h"
+#include "support/CourseFlightFixture.h"
 #include "support/HeldKeys.h"
-#include "support/TempFolder.h"
-#include "support/WorkingDirectory.h"
 
 namespace {
 
-class Level4GameTest : public ::testing::Test {
+class Level4GameTest : public CourseFlightFixture {
   protected:
-    void SetUp() override {
-        // Loading rewrites the pictures' first bytes: work on a copy.
-        std::error_code ec;
-        std::filesystem::copy(std::string(KAVREL_RUN_FOLDER) + "/data", folder_.file("data"),
-                              std::filesystem::copy_options::recursive, ec);
-        ASSERT_FALSE(ec) << ec.message();
-        here_ = std::make_unique<WorkingDirectory>(folder_.path());
-        ASSERT_TRUE(here_->entered());
-        testing::internal::CaptureStdout();
-        game_->loadAll(screen_.surface());
-        testing::internal::GetCapturedStdout();
-    }
-    void TearDown() override { here_.reset(); }
-
-    void startCourse4(int players) {
-        game_->setPlayerCount(players);
-        game_->setMode(ModeCourse1);
-        game_->setMode(ModeCourse4);
-    }
-
     // Flies player 1 with the pilot until the course is left or the frames
     // run out; player 2, if asked, holds W and keeps crashing into the top
     // band. Returns the number of rams seen.
@@ -52,7 +25,7 @@ class Level4GameTest : public ::testing::Test {
             const Player& p = game_->player1();
             int dx = 0, dy = 0;
             pilot.choose(game_->level4(), BossPilot::Craft{p.x(), p.y(), p.vx(), p.vy()}, dx, dy);
-            pressDirection(keys, dx, dy);
+            keys.holdDirection(true, dx, dy);
             if (crashPlayer2) {
                 keys.hold(SDLK_w);
             }
@@ -66,29 +39,11 @@ class Level4GameTest : public ::testing::Test {
         }
         return rams;
     }
-
-    static void pressDirection(HeldKeys& keys, int dx, int dy) {
-        if (dx > 0) {
-            keys.hold(SDLK_RIGHT);
-        } else if (dx < 0) {
-            keys.hold(SDLK_LEFT);
-        }
-        if (dy > 0) {
-            keys.hold(SDLK_DOWN);
-        } else if (dy < 0) {
-            keys.hold(SDLK_UP);
-        }
-    }
-
-    HeadlessScreen screen_;
-    TempFolder folder_;
-    std::unique_ptr<WorkingDirectory> here_;
-    std::unique_ptr<Game> game_ = std::make_unique<Game>();
 };
 
 TEST_F(Level4GameTest, ThreeRamsKillTheBrainAndTheClosingCutsceneFollows) {
     srand(1);
-    startCourse4(1);
+    startCourse(ModeCourse4, 1);
     const int rams = flyCourse(false, 6000);
     EXPECT_EQ(rams, 3);
     EXPECT_EQ(game_->mode(), ModeCutscene2);
@@ -97,7 +52,7 @@ TEST_F(Level4GameTest, ThreeRamsKillTheBrainAndTheClosingCutsceneFollows) {
 
 TEST_F(Level4GameTest, WithOnePlayerOutTheOtherStillWins) {
     srand(2);
-    startCourse4(2);
+    startCourse(ModeCourse4, 2);
     const int rams = flyCourse(true, 6000);
     EXPECT_EQ(game_->status2(), -1);
     EXPECT_EQ(rams, 3);
