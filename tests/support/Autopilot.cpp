@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "support/HeldKeys.h"
+
 namespace {
 
 constexpr int kLookAhead = 48;
@@ -276,15 +278,5 @@ void Autopilot::steer(const CraftMotion& craft, const Box* hazards, int hazardCo
     int dx = 0;
     int dy = 0;
     choose(craft, hazards, hazardCount, dx, dy);
-    const bool arrows = options_.keys == AutopilotKeys::Arrows;
-    if (dx > 0) {
-        keys[arrows ? SDLK_RIGHT : SDLK_d] = 1;
-    } else if (dx < 0) {
-        keys[arrows ? SDLK_LEFT : SDLK_a] = 1;
-    }
-    if (dy > 0) {
-        keys[arrows ? SDLK_DOWN : SDLK_s] = 1;
-    } else if (dy < 0) {
-        keys[arrows ? SDLK_UP : SDLK_w] = 1;
-    }
+    HeldKeys::holdDirection(keys, options_.keys == AutopilotKeys::Arrows, dx, dy);
 }

@@ -18,12 +18,14 @@ class HeldKeys {
     void hold(int key) { state_[key] = 1; }
     // Holds the keys that steer towards dx and dy (-1, 0 or 1 each, right and
     // down positive): the arrows, or W, A, S and D.
-    void holdDirection(bool arrows, int dx, int dy) {
+    void holdDirection(bool arrows, int dx, int dy) { holdDirection(state_, arrows, dx, dy); }
+    // The same in a keyboard state array of SDLK_LAST entries.
+    static void holdDirection(Uint8* keys, bool arrows, int dx, int dy) {
         if (dx != 0) {
-            hold(dx > 0 ? (arrows ? SDLK_RIGHT : SDLK_d) : (arrows ? SDLK_LEFT : SDLK_a));
+            keys[dx > 0 ? (arrows ? SDLK_RIGHT : SDLK_d) : (arrows ? SDLK_LEFT : SDLK_a)] = 1;
         }
         if (dy != 0) {
-            hold(dy > 0 ? (arrows ? SDLK_DOWN : SDLK_s) : (arrows ? SDLK_UP : SDLK_w));
+            keys[dy > 0 ? (arrows ? SDLK_DOWN : SDLK_s) : (arrows ? SDLK_UP : SDLK_w)] = 1;
         }
     }
     void release(int key) { state_[key] = 0; }
