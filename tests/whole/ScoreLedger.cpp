@@ -52,7 +52,9 @@ int ScoreLedger::explain(int from, int to, bool hit, bool bossCourse) {
 
 void ScoreLedger::before(const Player& craft, int score) {
     scoreBefore_ = score;
-    flyingBefore_ = craft.isFlying();
+    // A craft's respawn may end in the frame's own movement, before the
+    // course tests it.
+    mayBeHit_ = craft.state() == Flying || craft.state() == Respawning;
 }
 
 void ScoreLedger::count(int result) {
@@ -70,9 +72,9 @@ void ScoreLedger::count(int result) {
 ::testing::AssertionResult ScoreLedger::after(int frame, const Player& craft, int score,
                                               bool bossCourse) {
     const bool hit = hitThisFrame(craft);
-    if (hit && !flyingBefore_) {
-        return ::testing::AssertionFailure() << "frame " << frame << ": a craft that was not "
-                                             << "flying was hit";
+    if (hit && !mayBeHit_) {
+        return ::testing::AssertionFailure()
+               << "frame " << frame << ": a craft that was neither flying nor respawning was hit";
     }
     const int result = explain(scoreBefore_, score, hit, bossCourse);
     if (result < 0) {

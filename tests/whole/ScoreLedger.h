@@ -34,7 +34,7 @@ class ScoreLedger {
     void count(int result);
 
     int scoreBefore_ = 0;
-    bool flyingBefore_ = false;
+    bool mayBeHit_ = false;
     int total_ = 0;
     int lastResult_ = 0;
     int nearPasses_ = 0;

@@ -64,10 +64,10 @@ void WholeGameFixture::beforeFrame() {
     }
 }
 
-int WholeGameFixture::frame(const HeldKeys& keys) {
+int WholeGameFixture::frame(const HeldKeys& keys, bool render) {
     beforeFrame();
     const int modeBefore = game_->mode();
-    const int sound = driver_->frame(keys.keys());
+    const int sound = driver_->frame(keys.keys(), render);
     afterFrame(modeBefore, sound);
     return sound;
 }

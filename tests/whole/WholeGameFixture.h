@@ -38,8 +38,9 @@ class WholeGameFixture : public ::testing::Test {
     // Loads whatever pictures the folder holds.
     void loadGame();
 
-    // One logic frame with keys held and one render. Returns its SoundEvent.
-    int frame(const HeldKeys& keys);
+    // One logic frame with keys held and one render (unless told not to).
+    // Returns its SoundEvent.
+    int frame(const HeldKeys& keys, bool render = true);
     void idle(int frames);
     // The key held for one frame, then one frame with nothing held.
     void tap(int key);
