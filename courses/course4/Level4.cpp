@@ -108,9 +108,7 @@ bool Level4::isFinished() const {
 // the second bottom-band tile has wrapped once, and then the chamber follows
 // right behind it.
 void Level4::scrollField() {
-    for (FieldPiece& piece : farBackground_) {
-        piece.scroll(piece.width);
-    }
+    scrollPair(farBackground_);
     scrollPair(topBand_);
     if (scrollPair(bottomBand_) && state_ == Playing) {
         ++wrapCount_;
