@@ -1,6 +1,7 @@
-// Course 4's generated pictures as the course uses them: the bands and the
-// tunnel join their own copies without a seam, and the tunnel's two tiles
-// never part while the field scrolls.
+// Course 4's generated pictures as the course uses them: the back wall,
+// drawn over the shots, leaves every shot of the fight in sight; the bands
+// and the tunnel join their own copies without a seam, and the tunnel's two
+// tiles never part while the field scrolls.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,6 +33,140 @@ bool solidAt(const RgbImage& picture, int x, int y) {
     }
     const RgbImage::Rgb c = picture.at(x, y);
     return !(c.r == 255 && c.g == 0 && c.b == 0);
+}
+
+// ---- The shots and the back wall ----------------------------------------------
+
+// Screen pixels where the back wall hides what lies under it: its own solid
+// pixels that the front wall, drawn later, does not cover anyway. Both walls
+// end at the screen's right edge once the chamber has stopped; shift moves
+// the back wall as the walls' quiver does.
+class HidingMask {
+  public:
+    HidingMask(const RgbImage& front, const RgbImage& back, int shift)
+        : sums_((kWidth + 1) * (kHeight + 1), 0) {
+        const int frontX = kWidth - front.width();
+        const int backX = kWidth - back.width() + shift;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const bool hides = solidAt(back, x - backX, y) && !solidAt(front, x - frontX, y);
+                sums_[index(x + 1, y + 1)] = (hides ? 1 : 0) + sums_[index(x, y + 1)] +
+                                             sums_[index(x + 1, y)] - sums_[index(x, y)];
+                hidden_.push_back(hides);
+            }
+        }
+    }
+
+    // How many solid pixels of the shot, with its corner at (x, y), are hidden.
+    int hiddenPixels(const RgbImage& shot, int x, int y) const {
+        if (hidingPixelsInBox(x, y, shot.width(), shot.height()) == 0) {
+            return 0;
+        }
+        int count = 0;
+        for (int py = 0; py < shot.height(); ++py) {
+            for (int px = 0; px < shot.width(); ++px) {
+                const int sx = x + px, sy = y + py;
+                if (solidAt(shot, px, py) && sx >= 0 && sy >= 0 && sx < kWidth && sy < kHeight &&
+                    hidden_[sy * kWidth + sx]) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
+  private:
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 600;
+
+    static int index(int x, int y) { return y * (kWidth + 1) + x; }
+    static int clampTo(int v, int hi) { return v < 0 ? 0 : (v > hi ? hi : v); }
+
+    int hidingPixelsInBox(int x, int y, int w, int h) const {
+        const int x0 = clampTo(x, kWidth), x1 = clampTo(x + w, kWidth);
+        const int y0 = clampTo(y, kHeight), y1 = clampTo(y + h, kHeight);
+        return sums_[index(x1, y1)] - sums_[index(x0, y1)] - sums_[index(x1, y0)] +
+               sums_[index(x0, y0)];
+    }
+
+    std::vector<int> sums_;
+    std::vector<bool> hidden_;
+};
+
+struct Mouth {
+    const char* name;
+    int offsetFromWall;  // from the front wall's left edge
+    int y;
+    int lowestSpeedY;
+    int highestSpeedY;
+};
+
+// The two mouths and the rises of their shots (a negative rise falls).
+constexpr Mouth kMouths[2] = {{"upper", 16, 83, -5, -1}, {"lower", -20, 509, -1, 3}};
+
+// Follows one shot from its mouth until it has left the screen and describes
+// the first place where the back wall hides part of it; empty when none.
+std::string firstHiddenPlace(const HidingMask& mask, const RgbImage& shot, int startX, int startY,
+                             int speedX, int speedY) {
+    int x = startX, y = startY;
+    for (int frame = 0; x >= -shot.width() && y < 600 && y > -shot.height(); ++frame) {
+        const int hidden = mask.hiddenPixels(shot, x, y);
+        if (hidden > 0) {
+            std::ostringstream place;
+            place << hidden << " pixels hidden at (" << x << ", " << y << "), frame " << frame;
+            return place.str();
+        }
+        x -= speedX;
+        y -= speedY;
+    }
+    return "";
+}
+
+TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
+    const RgbImage front = readCoursePicture(4021);
+    const RgbImage back = readCoursePicture(4022);
+    ASSERT_FALSE(front.empty());
+    ASSERT_FALSE(back.empty());
+    const int frontX = 800 - front.width();
+    // A shot fired while the walls quiver 5 pixels left starts 5 pixels
+    // further left, and the walls may be drawn either way round later.
+    int paths = 0, hiddenPaths = 0;
+    std::string firstHidden;
+    for (int shift = -5; shift <= 5; shift += 5) {
+        const HidingMask mask(front, back, shift);
+        for (int image = 0; image < 3; ++image) {
+            const RgbImage shot = readCoursePicture(4025 + image);
+            ASSERT_FALSE(shot.empty());
+            for (const Mouth& mouth : kMouths) {
+                for (int speedX = 2; speedX <= 5; ++speedX) {
+                    for (int speedY = mouth.lowestSpeedY; speedY <= mouth.highestSpeedY; ++speedY) {
+                        const std::string place = firstHiddenPlace(
+                            mask, shot, frontX + mouth.offsetFromWall, mouth.y, speedX, speedY);
+                        ++paths;
+                        if (place.empty()) {
+                            continue;
+                        }
+                        if (hiddenPaths++ == 0) {
+                            std::ostringstream what;
+                            what << "shot " << image << " from the " << mouth.name
+                                 << " mouth, speed (" << speedX << ", " << speedY
+                                 << "), walls shifted " << shift << ": " << place;
+                            firstHidden = what.str();
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(0, hiddenPaths) << "of " << paths << " paths; the first: " << firstHidden;
+    // It still shows something: the recess the stalk is rooted in.
+    int solid = 0;
+    for (int y = 0; y < back.height(); ++y) {
+        for (int x = 0; x < back.width(); ++x) {
+            solid += solidAt(back, x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(solid, 0);
 }
 
 // ---- Tiles ------------------------------------------------------------------------

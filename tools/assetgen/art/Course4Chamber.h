@@ -3,8 +3,8 @@
 #include "assetgen/AssetWriter.h"
 
 // The boss chamber of course 4: its ceiling, its side and its floor, the
-// wall at the right with the two mouths that spit the shots, and the cavity
-// behind.
+// wall at the right with the two mouths that spit the shots, and the recess
+// behind that wall where the stalk is rooted.
 class Course4Chamber {
   public:
     // Writes "data/L4/4018.obx" to "data/L4/4022.obx".
