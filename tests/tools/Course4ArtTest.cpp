@@ -1,7 +1,8 @@
 // Course 4's generated pictures as the course uses them: the back wall,
 // drawn over the shots, leaves every shot of the fight in sight; the bands
 // and the tunnel join their own copies without a seam, and the tunnel's two
-// tiles never part while the field scrolls.
+// tiles never part while the field scrolls; the brain shows where it is
+// rammed and where its beam leaves.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -247,6 +248,42 @@ TEST(Course4ArtTest, TheTunnelTilesNeverPartWhileTheFieldScrolls) {
             << "frame " << frame << ": tiles at " << a << " and " << b;
     }
     EXPECT_EQ(BossFight, level->state());
+}
+
+// ---- The brain --------------------------------------------------------------------
+
+// The brain is rammed with the stalk knot's shape at its corner: all of that
+// must be brain on the screen, flashing or not, and the beam, whose right end
+// lies 22 pixels right of the brain's corner and 12 to 36 below it, must
+// come out of the brain.
+TEST(Course4ArtTest, TheBrainShowsWhereItIsRammedAndWhereItsBeamLeaves) {
+    const RgbImage brain = readCoursePicture(4023);
+    const RgbImage knot = readCoursePicture(4024);
+    const RgbImage flashing = readCoursePicture(4036);
+    ASSERT_FALSE(brain.empty());
+    ASSERT_FALSE(knot.empty());
+    ASSERT_EQ(brain.width(), flashing.width());
+    ASSERT_EQ(brain.height(), flashing.height());
+    int knotPixels = 0, unseen = 0, flashMismatch = 0;
+    for (int y = 0; y < knot.height(); ++y) {
+        for (int x = 0; x < knot.width(); ++x) {
+            if (solidAt(knot, x, y)) {
+                ++knotPixels;
+                unseen += solidAt(brain, x, y) && solidAt(flashing, x, y) ? 0 : 1;
+            }
+        }
+    }
+    for (int y = 0; y < brain.height(); ++y) {
+        for (int x = 0; x < brain.width(); ++x) {
+            flashMismatch += solidAt(brain, x, y) != solidAt(flashing, x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(knotPixels, 0);
+    EXPECT_EQ(0, unseen) << "of " << knotPixels << " pixels the brain is rammed with";
+    EXPECT_EQ(0, flashMismatch) << "the flashing brain changes its shape";
+    for (int y = 14; y <= 34; y += 4) {
+        EXPECT_TRUE(solidAt(brain, 21, y)) << "beam row " << y;
+    }
 }
 
 }  // namespace

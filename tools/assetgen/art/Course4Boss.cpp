@@ -8,31 +8,62 @@
 #include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/art/Course4Palette.h"
+#include "assetgen/art/StoryBrain.h"
 
 namespace {
 
-void drawBrain(Canvas& canvas, Rgb colour) {
+// The brain is drawn with its corner at the brain's place but is rammed
+// with the stalk segment's knot, which fills the 40 by 40 corner of its
+// picture. The brain reaches further right and down, where its stalk joins
+// it; its eye sits in the middle of the knot, where the beam leaves.
+constexpr int kBrainWidth = 64;
+constexpr int kBrainHeight = 42;
+constexpr double kEyeX = 19;
+constexpr double kEyeY = 21;
+
+// The glowing eye the beam comes out of.
+void drawEye(cairo_t* cr, Rgb iris) {
+    glow(cr, kEyeX, kEyeY, 15, iris, 0.8);
+    ellipse(cr, kEyeX, kEyeY, 9, 7.5);
+    setColour(cr, darken(kC4Cavity, 0.4));
+    cairo_fill_preserve(cr);
+    strokeOutline(cr);
+    ellipse(cr, kEyeX - 1, kEyeY, 6.5, 5.5);
+    Gradient::radial(kEyeX - 2, kEyeY - 2, 0, kEyeX - 1, kEyeY, 6.5)
+        .stop(0, kWhite)
+        .stop(0.45, iris)
+        .stop(1, darken(iris, 0.35))
+        .fill(cr);
+    ellipse(cr, kEyeX - 1, kEyeY, 1.6, 4.6);
+    setColour(cr, darken(kC4Cavity, 0.6));
+    cairo_fill(cr);
+    circle(cr, kEyeX - 3.5, kEyeY - 2.5, 1.5);
+    setColour(cr, kWhite);
+    cairo_fill(cr);
+}
+
+// The same brain as in the story, small, with the eye over its folds. Its
+// underside, dark between the great mass and the lobe under it, fills the
+// notch where they meet: the knot the brain is rammed with reaches there.
+void drawBrain(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
-    blobPath(cr, 20, 20, 18, 17, 0.06, 4023, 16);
-    shadeAndOutline(cr, colour, 2, 3, 36, 34);
-    // Folds.
-    cairo_set_line_width(cr, 1.5);
-    setColour(cr, darken(colour, 0.45));
-    const double folds[5][6] = {{8, 14, 14, 8, 20, 14},
-                                {20, 14, 26, 8, 32, 15},
-                                {7, 24, 14, 19, 18, 26},
-                                {19, 24, 25, 30, 32, 24},
-                                {12, 32, 18, 28, 26, 34}};
-    for (const auto& f : folds) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, f[0], f[1]);
-        cairo_curve_to(cr, f[2], f[3], f[2], f[3], f[4], f[5]);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
-    cairo_move_to(cr, 20, 5);
-    cairo_curve_to(cr, 17, 16, 23, 24, 20, 36);
-    cairo_stroke(cr);
+    ellipse(cr, 27, 33, 9, 4);
+    shadeAndOutline(cr, darken(kC4BrainPink, 0.5), 18, 29, 18, 8);
+    const StoryBrain brain(33, 21, 62);
+    brain.drawBrain(cr);
+    drawEye(cr, kC4BileBright);
+}
+
+// Flashing: the brain washed white over its own shapes only.
+void drawFlashingBrain(Canvas& canvas) {
+    drawBrain(canvas);
+    cairo_t* cr = canvas.cr();
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    setColour(cr, kC4FlashWhite, 0.75);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    drawEye(cr, kWhite);
 }
 
 // A stalk segment: a round knot of gristle, the same shape the brain is hit
@@ -56,14 +87,14 @@ void Course4Boss::make(AssetWriter& out) {
 }
 
 void Course4Boss::makeBrainAndStalk(AssetWriter& out) {
-    Canvas brain(40, 40);
-    drawBrain(brain, kC4BrainPink);
+    Canvas brain(kBrainWidth, kBrainHeight);
+    drawBrain(brain);
     out.obx(brain, dataPath("L4/", 4023));
     Canvas segment(40, 40);
     drawSegment(segment, kC4Membrane);
     out.obx(segment, dataPath("L4/", 4024));
-    Canvas brainFlash(40, 40);
-    drawBrain(brainFlash, kC4FlashWhite);
+    Canvas brainFlash(kBrainWidth, kBrainHeight);
+    drawFlashingBrain(brainFlash);
     out.obx(brainFlash, dataPath("L4/", 4036));
     Canvas segmentFlash(40, 40);
     drawSegment(segmentFlash, lighten(kC4Membrane, 0.7));
@@ -86,10 +117,10 @@ void Course4Boss::makeProjectiles(AssetWriter& out) {
     }
 }
 
-// The beam gathers as a growing ball of bile light over the brain's face,
-// drawn at (brain x - 47, brain y - 37): the brain's middle is at (67, 57).
+// The beam gathers as a growing ball of bile light over the brain's eye,
+// drawn at (brain x - 47, brain y - 37): the eye is at (66, 58).
 void Course4Boss::makeBeamOpening(AssetWriter& out) {
-    const double cx = 67, cy = 57;
+    const double cx = 47 + kEyeX, cy = 37 + kEyeY;
     for (int frame = 0; frame < 5; ++frame) {
         Canvas canvas(134, 114);
         cairo_t* cr = canvas.cr();
@@ -108,8 +139,8 @@ void Course4Boss::makeBeamOpening(AssetWriter& out) {
     }
 }
 
-// The beam, 513 by 24, its right end at the brain: a white core in bile
-// light, rippling in two phases.
+// The beam, 513 by 24, drawn at (brain x - 491, brain y + 12): its right end
+// lies in the eye. A white core in bile light, rippling in two phases.
 void Course4Boss::makeBeam(AssetWriter& out) {
     for (int phase = 0; phase < 2; ++phase) {
         Canvas canvas(513, 24);
