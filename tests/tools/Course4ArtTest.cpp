@@ -1,22 +1,16 @@
 // Course 4's generated pictures as the course uses them: the back wall,
 // drawn over the shots, leaves every shot of the fight in sight; the bands
-// and the tunnel join their own copies without a seam, and the tunnel's two
-// tiles never part while the field scrolls; the brain shows where it is
-// rammed and where its beam leaves.
+// and the tunnel join their own copies without a seam; the brain shows
+// where it is rammed and where its beam leaves.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "courses/course4/Level4.h"
 #include "support/GeneratedRunFolder.h"
-#include "support/HeadlessScreen.h"
 #include "support/RgbImage.h"
-#include "support/TempFolder.h"
-#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -220,34 +214,6 @@ TEST(Course4ArtTest, BandsAndTunnelJoinTheirCopiesWithoutASeam) {
     expectSeamless(tunnel, "tunnel");
     expectSeamless(topBand, "top band");
     expectSeamless(bottomBand, "bottom band");
-}
-
-// The tunnel's tiles jump back behind their partner when they leave the
-// screen; the jump may leave a gap between them, where nothing is drawn and
-// the last frames show through. Flies the course with its real pictures
-// from the start until the chamber has stopped and the field stands still.
-TEST(Course4ArtTest, TheTunnelTilesNeverPartWhileTheFieldScrolls) {
-    TempFolder folder;
-    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder.path(), {"data"}));
-    WorkingDirectory here(folder.path());
-    ASSERT_TRUE(here.entered());
-    HeadlessScreen screen;
-    auto level = std::make_unique<Level4>();
-    testing::internal::CaptureStdout();
-    level->loadImages(screen.surface());
-    testing::internal::GetCapturedStdout();
-    srand(1);
-    level->reset();
-    const int width = level->farBackground(0).width;
-    ASSERT_GT(width, 0);
-    int frame = 0;
-    for (; frame < 2000 && level->state() != BossFight; ++frame) {
-        level->updatePlayer1(100.0f, 300.0f, false);
-        const int a = level->farBackground(0).x, b = level->farBackground(1).x;
-        ASSERT_TRUE(a + width == b || b + width == a)
-            << "frame " << frame << ": tiles at " << a << " and " << b;
-    }
-    EXPECT_EQ(BossFight, level->state());
 }
 
 // ---- The brain --------------------------------------------------------------------

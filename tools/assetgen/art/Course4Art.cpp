@@ -25,10 +25,7 @@ namespace {
 // has crossed the screen once.
 constexpr int kBandWidth = 800;
 constexpr int kBandHeight = 52;
-// The tunnel behind scrolls 2 pixels a frame until the chamber stops, 521
-// frames in, 1042 pixels. A tile wider than that never has to jump back
-// behind its partner, which would leave a gap between them.
-constexpr int kBackgroundWidth = 1120;
+constexpr int kBackgroundWidth = 800;
 
 // ---------------------------------------------------------------- the tunnel
 
@@ -58,7 +55,7 @@ void makeBackground(AssetWriter& out) {
         .fill(cr);
     wrapped(cr, kBackgroundWidth, [&] { paintRibs(cr); });
     ArtRandom rnd(4038);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 14; ++i) {
         const double x = rnd.uniform(0, kBackgroundWidth), y = rnd.uniform(60, 540);
         const double width = rnd.uniform(1.5, 3.5);
         wrapped(cr, kBackgroundWidth, [&] {
@@ -66,7 +63,7 @@ void makeBackground(AssetWriter& out) {
             Course4Flesh::strokeVein(cr, veinRnd, x, y, 180, width, kC4Vein, 0.8);
         });
     }
-    for (int i = 0; i < 34; ++i) {
+    for (int i = 0; i < 24; ++i) {
         const double x = rnd.uniform(0, kBackgroundWidth), y = rnd.uniform(80, 520);
         const double r = rnd.uniform(6, 22);
         wrapped(cr, kBackgroundWidth, [&] {
