@@ -101,14 +101,16 @@ void Course4Boss::makeBrainAndStalk(AssetWriter& out) {
     out.obx(segmentFlash, dataPath("L4/", 4037));
 }
 
+// Small, fast and over a dark purple field: bright colours, and as much of
+// the picture as the outline leaves.
 void Course4Boss::makeProjectiles(AssetWriter& out) {
-    const Rgb colours[3] = {kC4Bile, kC4SporeYellow, kC4Violet};
+    const Rgb colours[3] = {kC4Bile, kC4SporeYellow, lighten(kC4Violet, 0.35)};
     const int sizes[3] = {18, 22, 16};
     for (int i = 0; i < 3; ++i) {
         Canvas shot(sizes[i], sizes[i]);
         cairo_t* cr = shot.cr();
         const double r = sizes[i] / 2.0;
-        blobPath(cr, r, r, r - 2, r - 2, 0.2, 4025 + i, 8);
+        blobPath(cr, r, r, r - 1.5, r - 1.5, 0.15, 4025 + i, 8);
         shadeAndOutline(cr, colours[i], 0, 0, 2 * r, 2 * r);
         circle(cr, r * 0.75, r * 0.75, r * 0.28);
         setColour(cr, kWhite, 0.8);
