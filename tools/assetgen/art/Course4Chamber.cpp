@@ -42,9 +42,9 @@ void drawMouth(cairo_t* cr, double cx, double cy, double rx, double ry) {
 }
 
 // The recess's rim in the fight's screen coordinates. The shots of both
-// mouths fan out to the left of it, so it keeps clear of their paths: down
-// from the upper mouth it never comes further left than the steepest shot
-// has gone at that height, and it closes in again above the lower mouth.
+// mouths fan out to the left of it: it keeps right of the steepest of them,
+// falling from the upper mouth and rising from the lower one, with room for
+// the walls' quiver.
 constexpr double kRecessRim[][2] = {{722, 92},  {690, 118}, {660, 170}, {632, 236}, {614, 300},
                                     {608, 360}, {616, 420}, {640, 476}, {676, 508}, {722, 526}};
 constexpr int kRimPoints = sizeof kRecessRim / sizeof kRecessRim[0];
@@ -186,8 +186,8 @@ void Course4Chamber::makeFrontWall(AssetWriter& out) {
 
 // The back wall is drawn over the shots, so it holds only the hollow behind
 // the front wall, where the stalk is rooted, and is clear everywhere else:
-// the tunnel shows through and every shot stays in sight. No outline: it
-// lies behind everything that can be touched.
+// the tunnel shows through and every shot of the fight stays in sight.
+// No outline: it lies behind everything that can be touched.
 void Course4Chamber::makeBackWall(AssetWriter& out) {
     Canvas back(kBackWallWidth, 600);
     cairo_t* cr = back.cr();
