@@ -29,6 +29,13 @@ void pause(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+int countColour(const std::string& ppm, TestRgb c);
+
+bool mostlyBlack(const std::string& ppm) {
+    return countColour(ppm, TestRgb{0, 0, 0}) >
+           800 * 600 / 2 + (XvfbSession::kScreenWidth * XvfbSession::kScreenHeight - 800 * 600);
+}
+
 class FrontendWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -78,6 +85,22 @@ class FrontendWindowTest : public ::testing::Test {
         }
         return "";
     }
+    // Waits until the window shows something and holds still: two shots in a
+    // row alike, and not the black of a window not yet drawn.
+    std::string settledScreen() {
+        std::string last;
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
+        while (std::chrono::steady_clock::now() < until) {
+            const std::string shot = screen();
+            if (!shot.empty() && shot == last && !mostlyBlack(shot)) {
+                return shot;
+            }
+            last = shot;
+            pause(150);
+        }
+        return "";
+    }
     void press(const char* key) {
         session.holdKey(key);
         pause(200);
@@ -115,9 +138,8 @@ TEST_F(FrontendWindowTest, StartSkipLeaveLookAtHighscoresAndQuit) {
     const unsigned long window = session.waitForWindow("Kavrel", kWindowTimeoutMs);
     ASSERT_NE(0u, window) << "no window titled Kavrel";
     ASSERT_TRUE(session.focus(window));
-    pause(500);
-    const std::string menu = screen();
-    ASSERT_FALSE(menu.empty()) << "no screenshot";
+    const std::string menu = settledScreen();
+    ASSERT_FALSE(menu.empty()) << "the menu never settled on screen";
 
     // START is selected on entry: one press starts a one-player game.
     press("Return");
@@ -137,7 +159,7 @@ TEST_F(FrontendWindowTest, StartSkipLeaveLookAtHighscoresAndQuit) {
     // HIGHSCORES is two down; Return opens it and Return again goes back.
     press("Down");
     press("Down");
-    const std::string onHighscores = screen();
+    const std::string onHighscores = settledScreen();
     press("Return");
     const std::string list = waitForScreen([&](const std::string& s) { return s != onHighscores; });
     EXPECT_FALSE(list.empty()) << "the highscore page did not open";
