@@ -40,14 +40,14 @@ bool loaded(const SoundBank& bank, int event) {
 
 // The bytes the mixer holds for a WAV, once made stereo like its output.
 Uint32 stereoBytesOf(const std::string& path) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &buffer, &length) == nullptr) {
+    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &length) == nullptr) {
         return 0;
     }
     SDL_FreeWAV(buffer);
-    return spec.channels == 1 ? 2 * length : length;
+    return format.channels == 1 ? 2 * length : length;
 }
 
 // Is a chunk of this length playing on some channel?
