@@ -168,6 +168,8 @@ ObxImage& ObxImage::operator=(ObxImage&& other) noexcept {
     if (this != &other) {
         release();
         surface_ = std::exchange(other.surface_, nullptr);
+        faded_ = std::exchange(other.faded_, nullptr);
+        alpha_ = std::exchange(other.alpha_, 255);
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
         solid_ = std::move(other.solid_);
@@ -179,7 +181,11 @@ void ObxImage::release() {
     if (surface_) {
         SDL_FreeSurface(surface_);
     }
-    surface_ = nullptr;
+    if (faded_) {
+        SDL_FreeSurface(faded_);
+    }
+    surface_ = faded_ = nullptr;
+    alpha_ = 255;
     width_ = height_ = 0;
     solid_.clear();
 }
@@ -202,8 +208,9 @@ int ObxImage::load(const char* path, SDL_Surface* screen) {
             width_ = surface_->w;
             height_ = surface_->h;
             takeMask(loaded);
-            keepSolidPixelsOffKey(key);
-            SDL_SetColorKey(surface_, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+            settleKeyColour(key);
+            makeTransparent(surface_);
+            buildBlitMap(surface_, screen);
         }
     }
     if (loaded) {
@@ -211,6 +218,66 @@ int ObxImage::load(const char* path, SDL_Surface* screen) {
     }
     disguiseObxHeader(path, 4);
     return present() ? 0 : -1;
+}
+
+void ObxImage::makeTransparent(SDL_Surface* surface) const {
+    SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                    SDL_MapRGB(surface->format, 255, 0, 0));
+}
+
+bool ObxImage::hasTransparentPixel() const {
+    const size_t pixels = static_cast<size_t>(width_) * height_;
+    for (size_t byte = 0; byte < pixels / 8; ++byte) {
+        if (solid_[byte] != 0xff) {
+            return true;
+        }
+    }
+    for (size_t bit = pixels / 8 * 8; bit < pixels; ++bit) {
+        if (!((solid_[bit >> 3] >> (bit & 7)) & 1)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// SDL builds a picture's blit map (and its run-length encoding) on the first
+// blit to a surface; one pixel blitted here, and put back, does it while
+// loading instead of in the first frame that shows the picture.
+void ObxImage::buildBlitMap(SDL_Surface* picture, SDL_Surface* screen) {
+    if (screen->w < 1 || screen->h < 1 || SDL_LockSurface(screen) != 0) {
+        return;
+    }
+    const Uint32 corner = readPixel(screen, 0, 0);
+    SDL_UnlockSurface(screen);
+    SDL_Rect from = {0, 0, 1, 1};
+    SDL_Rect to = {0, 0, 0, 0};
+    SDL_UpperBlit(picture, &from, screen, &to);
+    if (SDL_LockSurface(screen) == 0) {
+        writePixel(screen, 0, 0, corner);
+        SDL_UnlockSurface(screen);
+    }
+}
+
+void ObxImage::prepareFading(SDL_Surface* screen) {
+    if (!surface_ || faded_ || !screen) {
+        return;
+    }
+    faded_ = SDL_ConvertSurface(surface_, surface_->format, SDL_SWSURFACE);
+    if (!faded_) {
+        return;
+    }
+    // Without a transparent pixel the twin needs no key (the copy took the
+    // picture's): SDL blends it straight, several times faster than through a
+    // keyed run-length blit.
+    if (hasTransparentPixel()) {
+        makeTransparent(faded_);
+    } else {
+        SDL_SetColorKey(faded_, 0, 0);
+    }
+    SDL_SetAlpha(faded_, SDL_SRCALPHA, 128);
+    buildBlitMap(faded_, screen);
+    // Copying the picture took its map away from the screen.
+    buildBlitMap(surface_, screen);
 }
 
 void ObxImage::takeMask(SDL_Surface* source) {
@@ -229,19 +296,26 @@ void ObxImage::takeMask(SDL_Surface* source) {
     SDL_UnlockSurface(source);
 }
 
-// A display of lower depth rounds near-red colours onto the transparent one;
-// such a pixel would vanish on screen though it collides. It is moved one
-// step of blue away from the key instead.
-void ObxImage::keepSolidPixelsOffKey(Uint32 key) {
+// Transparent pixels get exactly the key: a converted picture may carry bits
+// the key lacks (a 16-bit file on a 32-bit display fills the unused byte).
+// A display of lower depth rounds near-red colours onto the key; such a pixel
+// would vanish on screen though it collides, so it moves one step of blue
+// away from the key instead.
+void ObxImage::settleKeyColour(Uint32 key) {
     const SDL_PixelFormat* f = surface_->format;
-    if (f->BytesPerPixel < 2 || (f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0)) {
-        return;  // palettes are left alone; a lossless format keeps pure red apart
+    if (f->BytesPerPixel < 2) {
+        return;  // palettes are left alone
     }
     const Uint32 nudged = key ^ (f->Bmask & (~f->Bmask + 1));
     SDL_LockSurface(surface_);
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (isSolidPixel(x, y) && readPixel(surface_, x, y) == key) {
+            const Uint32 shown = readPixel(surface_, x, y);
+            if (!isSolidPixel(x, y)) {
+                if (shown != key) {
+                    writePixel(surface_, x, y, key);
+                }
+            } else if (shown == key) {
                 writePixel(surface_, x, y, nudged);
             }
         }
@@ -262,11 +336,16 @@ void ObxImage::draw(SDL_Surface* target, int x, int y) const {
     if (x < -32768 || x > 32767 || y < -32768 || y > 32767) {
         return;
     }
-    SDL_UpperBlit(surface_, nullptr, target, &where);
+    SDL_UpperBlit(faded_ && alpha_ < 255 ? faded_ : surface_, nullptr, target, &where);
 }
 
 void ObxImage::setAlpha(int alpha) const {
-    if (surface_) {
+    if (faded_) {
+        alpha_ = alpha;
+        if (alpha < 255) {
+            SDL_SetAlpha(faded_, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+        }
+    } else if (surface_) {
         SDL_SetAlpha(surface_, SDL_SRCALPHA, static_cast<Uint8>(alpha));
     }
 }

@@ -36,6 +36,10 @@ class ObxImage {
     void draw(SDL_Surface* target, int x, int y) const;
     // Per-surface alpha (SDL_SRCALPHA); 255 is opaque.
     void setAlpha(int alpha) const;
+    // For a picture drawn now opaque, now faded within one frame: keeps a
+    // translucent twin so that neither surface switches between opaque and
+    // faded, which would make SDL rebuild (and allocate) its blit map.
+    void prepareFading(SDL_Surface* screen);
     // 1 when the pixel at column x, row y is not pure red, else 0. The caller
     // keeps 0 <= x < width and 0 <= y < height; outside the picture,
     // and for an absent picture, the answer is 0.
@@ -43,9 +47,14 @@ class ObxImage {
 
   private:
     void takeMask(SDL_Surface* source);
-    void keepSolidPixelsOffKey(Uint32 key);
+    void settleKeyColour(Uint32 key);
+    void makeTransparent(SDL_Surface* surface) const;
+    bool hasTransparentPixel() const;
+    static void buildBlitMap(SDL_Surface* picture, SDL_Surface* screen);
 
     SDL_Surface* surface_ = nullptr;
+    SDL_Surface* faded_ = nullptr;  // only after prepareFading
+    mutable int alpha_ = 255;
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> solid_;  // one bit per pixel, row-major

@@ -10,6 +10,12 @@ void setDigitAlpha(const PopupDigits& digits, int alpha) {
 
 }  // namespace
 
+void prepareFadingDigits(ObxImage& zero, ObxImage& one, ObxImage& five, SDL_Surface* screen) {
+    zero.prepareFading(screen);
+    one.prepareFading(screen);
+    five.prepareFading(screen);
+}
+
 void drawScorePopup(const ScorePopup& popup, const PopupDigits& digits, SDL_Surface* screen) {
     setDigitAlpha(digits, 255);
     if (popup.timer <= 0) {

@@ -31,6 +31,10 @@ struct PopupDigits {
     const ObxImage* five;
 };
 
+// Readies a course's three popup digits for drawing opaque and faded in one
+// frame (see ObxImage::prepareFading); called once they are loaded.
+void prepareFadingDigits(ObxImage& zero, ObxImage& one, ObxImage& five, SDL_Surface* screen);
+
 // Draws one popup slot: the digits' alpha goes back to 255 first, then fades
 // from timer 11 on.
 void drawScorePopup(const ScorePopup& popup, const PopupDigits& digits, SDL_Surface* screen);

@@ -41,6 +41,7 @@ Level1::Level1() : outro_(kGateStop, kFinishedAt), nearLayer_(kNearRule), farLay
 void Level1::loadImages(SDL_Surface* screen) {
     screen_ = screen;
     loadImageTable(images_, kImageFiles, screen);
+    prepareFadingDigits(images_[kDigitZero], images_[kDigitOne], images_[kDigitFive], screen);
 }
 
 void Level1::reset() {

@@ -63,6 +63,7 @@ Level2::Level2()
 void Level2::loadImages(SDL_Surface* screen) {
     screen_ = screen;
     loadImageTable(images_, kImageFiles, screen);
+    prepareFadingDigits(images_[kDigitZero], images_[kDigitOne], images_[kDigitFive], screen);
 }
 
 void Level2::reset() {

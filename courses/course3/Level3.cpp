@@ -47,6 +47,7 @@ Level3::Level3() : obstacles_(kSlots, &Level3::animate), scenery_(kSceneryRule) 
 void Level3::loadImages(SDL_Surface* screen) {
     screen_ = screen;
     loadImageTable(images_, kImageFiles, screen);
+    prepareFadingDigits(images_[kDigitZero], images_[kDigitOne], images_[kDigitFive], screen);
 }
 
 void Level3::reset() {

@@ -41,6 +41,8 @@ Level4::Level4() : scenery_(kSceneryRule) {}
 void Level4::loadImages(SDL_Surface* screen) {
     screen_ = screen;
     pictures_.load(screen);
+    prepareFadingDigits(pictures_.digitZero, pictures_.digitOne, pictures_.digitFive, screen);
+    pictures_.fade.prepareFading(screen);
 }
 
 void Level4::reset() {

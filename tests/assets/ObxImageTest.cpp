@@ -58,6 +58,19 @@ TEST_F(ObxImageTest, OnlyExactPureRedIsTransparentWhenBlitted) {
     EXPECT_EQ(1, image.isSolidPixel(3, 0));
 }
 
+TEST_F(ObxImageTest, LoadingLeavesTheScreenAsItWas) {
+    const std::string path = folder.file("solid.obx");
+    ASSERT_TRUE(TestPicture(6, 6, TestRgb{10, 220, 30}).write(path));
+    screen.fill(0, 0, 200);
+    ObxImage image;
+    ASSERT_EQ(0, image.load(path.c_str(), screen.surface()));
+    image.prepareFading(screen.surface());
+    Uint8 r, g, b;
+    screen.rgbAt(0, 0, r, g, b);
+    EXPECT_EQ(0, r);
+    EXPECT_EQ(200, b);
+}
+
 TEST_F(ObxImageTest, SameFileTwiceGivesTwoSurfaces) {
     const std::string path = folder.file("twice.obx");
     ASSERT_TRUE(TestPicture(3, 3).write(path));

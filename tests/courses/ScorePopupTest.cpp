@@ -16,13 +16,17 @@ constexpr TestRgb kFive{0, 0, 240};
 constexpr TestRgb kGround{40, 40, 120};
 
 // Three 20 by 24 digit pictures in plain colours; pixel (0, 0) of each is
-// the transparent colour.
-class ScorePopupTest : public ::testing::Test {
+// the transparent colour. Run with the digits as loaded and with their
+// translucent twins prepared, as the courses do.
+class ScorePopupTest : public ::testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
         load(zero, "m039.obx", kZero);
         load(one, "m040.obx", kOne);
         load(five, "m044.obx", kFive);
+        if (GetParam()) {
+            prepareFadingDigits(zero, one, five, screen.surface());
+        }
         screen.fill(kGround.r, kGround.g, kGround.b);
     }
     void load(ObxImage& image, const char* name, TestRgb colour) {
@@ -61,7 +65,7 @@ class ScorePopupTest : public ::testing::Test {
     PopupDigits digits{&zero, &one, &five};
 };
 
-TEST_F(ScorePopupTest, KeyedPixelsStayUntouchedUnderHalfAlpha) {
+TEST_P(ScorePopupTest, KeyedPixelsStayUntouchedUnderHalfAlpha) {
     five.setAlpha(128);
     five.draw(screen.surface(), 100, 100);
     expectPixel(100, 100, kGround);
@@ -70,7 +74,7 @@ TEST_F(ScorePopupTest, KeyedPixelsStayUntouchedUnderHalfAlpha) {
     expectPixel(120, 100, kGround);  // beyond the picture
 }
 
-TEST_F(ScorePopupTest, DigitsStandLeftOfTheCentreAndFadeAfterTenFrames) {
+TEST_P(ScorePopupTest, DigitsStandLeftOfTheCentreAndFadeAfterTenFrames) {
     // "10" around (211, 50): "0" at (200, 50), "1" 22 further left.
     drawScorePopup(popup(10, 10, 211.0f, 50.0f), digits, screen.surface());
     expectPixel(201, 51, kZero);
@@ -91,7 +95,7 @@ TEST_F(ScorePopupTest, DigitsStandLeftOfTheCentreAndFadeAfterTenFrames) {
     expectPixel(601, 401, blend(kFive, 30), 2);
 }
 
-TEST_F(ScorePopupTest, EachSlotStartsOpaque) {
+TEST_P(ScorePopupTest, EachSlotStartsOpaque) {
     drawScorePopup(popup(5, 15, 111.0f, 100.0f), digits, screen.surface());
     drawScorePopup(popup(5, 3, 311.0f, 100.0f), digits, screen.surface());
     expectPixel(301, 101, kFive);
@@ -102,7 +106,7 @@ TEST_F(ScorePopupTest, EachSlotStartsOpaque) {
     expectPixel(501, 501, kFive);
 }
 
-TEST_F(ScorePopupTest, OnlyShownValuesAreDrawn) {
+TEST_P(ScorePopupTest, OnlyShownValuesAreDrawn) {
     drawScorePopup(popup(15, 0, 311.0f, 100.0f), digits, screen.surface());
     drawScorePopup(popup(-1, 5, 311.0f, 200.0f), digits, screen.surface());
     drawScorePopup(popup(20, 5, 311.0f, 300.0f), digits, screen.surface());
@@ -112,7 +116,7 @@ TEST_F(ScorePopupTest, OnlyShownValuesAreDrawn) {
     }
 }
 
-TEST_F(ScorePopupTest, PositionsTruncateTowardZero) {
+TEST_P(ScorePopupTest, PositionsTruncateTowardZero) {
     // x - 11 = -0.5 truncates to 0, not -1; y 10.9 to 10.
     drawScorePopup(popup(5, 1, 10.5f, 10.9f), digits, screen.surface());
     expectPixel(0, 10, kGround);  // keyed corner at (0, 10)
@@ -157,3 +161,5 @@ TEST(ScorePopupAge, ShowsForNineteenFrames) {
 }
 
 }  // namespace
+
+INSTANTIATE_TEST_SUITE_P(AsLoadedAndWithFadingTwins, ScorePopupTest, ::testing::Bool());

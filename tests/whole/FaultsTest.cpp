@@ -270,10 +270,9 @@ TEST_F(FaultsTest, DamagedPicturesAreLeftOutAndOtherDepthsLoad) {
 }
 
 // A 16-bit picture's pure red must stay transparent on a 32-bit display, as
-// its collision mask already has it. It does not yet: the converted pixels
-// carry 0xff in the unused top byte, so they no longer equal the colour key
-// and the red frame is drawn. Left to the picture loader's owner.
-TEST_F(FaultsTest, DISABLED_A16BitPicturesPureRedIsNotDrawn) {
+// its collision mask already has it, though the converted pixels come with
+// the unused top byte filled.
+TEST_F(FaultsTest, A16BitPicturesPureRedIsNotDrawn) {
     ASSERT_TRUE(writeFramedPicture(folder_.file("data/M/pause.obx"), 16, 120, 70));
     loadGame();
     startGame(1, 3);

@@ -27,6 +27,11 @@ void BenchReport::add(const std::string& section, const std::string& name, doubl
 void BenchReport::printTable() const {
     std::printf("%-12s %-44s %14s  %s\n", "section", "figure", "value", "unit");
     for (const Figure& f : figures_) {
+        if (f.unit == "met") {
+            std::printf("%-12s %-44s %14s\n", f.section.c_str(), f.name.c_str(),
+                        f.value != 0.0 ? "met" : "MISSED");
+            continue;
+        }
         std::printf("%-12s %-44s %14.2f  %s\n", f.section.c_str(), f.name.c_str(), f.value,
                     f.unit.c_str());
     }

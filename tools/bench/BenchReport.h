@@ -6,6 +6,7 @@
 // The figures of one benchmark run: printed as a table and written as JSON.
 class BenchReport {
   public:
+    // A target's figure has the unit "met" and the value 1 (met) or 0.
     void add(const std::string& section, const std::string& name, double value,
              const std::string& unit);
     void printTable() const;

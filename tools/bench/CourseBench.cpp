@@ -1,0 +1,161 @@
+#include "CourseBench.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "AllocationCounter.h"
+#include "BenchContext.h"
+#include "BenchReport.h"
+#include "BenchRunCopy.h"
+#include "FrameTimings.h"
+#include "app/FrameStep.h"
+#include "game/Game.h"
+#include "support/Autopilot.h"
+#include "support/CoursePilot.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kQuickFrames = 150;
+constexpr int kMaxFrames = 8000;
+constexpr double kRenderBlits = 3.0;
+constexpr double kFadeRenderBlits = 6.0;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// One logic frame and one render, each timed and its allocations counted.
+// The frame that leaves the course is timed but its allocations are not
+// counted: ending a game reads and writes the highscore file by design.
+void timedFrame(Game& game, FrameStep& step, const Uint8* keys, FrameTimings& timings) {
+    const int mode = game.mode();
+    long before = AllocationCounter::count();
+    Clock::time_point start = Clock::now();
+    step.logicFrame(keys);
+    const double ms = msSince(start);
+    timings.addUpdate(ms, game.mode() == mode ? AllocationCounter::count() - before : 0);
+    before = AllocationCounter::count();
+    start = Clock::now();
+    game.render();
+    timings.addRender(msSince(start), AllocationCounter::count() - before);
+}
+
+// A course entered as a new game reaches it, both players in.
+void enterCourse(Game& game, int mode) {
+    std::srand(1);
+    game.setPlayerCount(2);
+    game.setMode(ModeCourse1);
+    if (mode != ModeCourse1) {
+        game.setMode(mode);
+    }
+}
+
+void flyCourse(const BenchContext& context, Game& game, int mode, FrameTimings& timings) {
+    enterCourse(game, mode);
+    FrameStep step(game);
+    CoursePilot pilot;
+    const int limit = context.quick ? kQuickFrames : kMaxFrames;
+    for (int frame = 0; frame < limit && game.mode() == mode; ++frame) {
+        Uint8 keys[SDLK_LAST] = {};
+        pilot.press(game, keys);
+        timedFrame(game, step, keys, timings);
+    }
+}
+
+// Course 4 to the brain's death: the approach, the fight and the fade.
+void flyBossCourse(const BenchContext& context, Game& game, FrameTimings& approach,
+                   FrameTimings& fight, FrameTimings& fade) {
+    enterCourse(game, ModeCourse4);
+    FrameStep step(game);
+    CoursePilot pilot;
+    const int limit = context.quick ? 3 * kQuickFrames : kMaxFrames;
+    for (int frame = 0; frame < limit && game.mode() == ModeCourse4; ++frame) {
+        Uint8 keys[SDLK_LAST] = {};
+        pilot.press(game, keys);
+        const CourseState state = game.level4().state();
+        timedFrame(game, step, keys,
+                   state == Playing     ? approach
+                   : state == BossDeath ? fade
+                                        : fight);
+    }
+}
+
+// Player 1 hovers with its top just at the band's lower edge during the
+// approach, then just under the chamber ceiling's solid part: every frame
+// tests its probe points among the band's and the chamber's pixels.
+void hugBands(const BenchContext& context, Game& game, FrameTimings& band, FrameTimings& chamber) {
+    std::srand(1);
+    game.setPlayerCount(1);
+    game.setMode(ModeCourse1);
+    game.setMode(ModeCourse4);
+    FrameStep step(game);
+    const int limit = context.quick ? kQuickFrames : 2500;
+    for (int frame = 0; frame < limit && game.mode() == ModeCourse4; ++frame) {
+        const Level4& level = game.level4();
+        const bool approach = level.state() == Playing;
+        const Box& ceiling = level.pictures().chamberSolid[0];
+        const float y =
+            static_cast<float>(approach ? level.topBand(0).height : ceiling.y + ceiling.height) -
+            2.0f;
+        const Player& craft = game.player1();
+        Uint8 keys[SDLK_LAST] = {};
+        const int dx = Autopilot::approach(craft.x(), craft.vx(), 300.0f);
+        const int dy = Autopilot::approach(craft.y(), craft.vy(), y);
+        keys[dx > 0 ? SDLK_RIGHT : SDLK_LEFT] = dx != 0;
+        keys[dy > 0 ? SDLK_DOWN : SDLK_UP] = dy != 0;
+        timedFrame(game, step, keys, approach ? band : chamber);
+    }
+}
+
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const std::string& path) {
+        char here[4096];
+        previous_ = getcwd(here, sizeof here) ? here : "";
+        entered_ = !path.empty() && chdir(path.c_str()) == 0;
+    }
+    ~WorkingFolder() {
+        if (entered_ && chdir(previous_.c_str()) != 0) {
+            entered_ = false;
+        }
+    }
+    bool entered() const { return entered_; }
+
+  private:
+    std::string previous_;
+    bool entered_ = false;
+};
+
+}  // namespace
+
+int benchCourses(BenchContext& context, BenchReport& report) {
+    BenchRunCopy copy(context.runFolder, false);
+    WorkingFolder inside(copy.path());
+    if (!inside.entered()) {
+        return -1;
+    }
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    game->loadAll(context.screen);
+    const char* names[3] = {"course 1", "course 2", "course 3"};
+    for (int course = 0; course < 3; ++course) {
+        FrameTimings timings(names[course]);
+        flyCourse(context, *game, ModeCourse1 + course, timings);
+        timings.report(context, report, kRenderBlits);
+    }
+    FrameTimings approach("course 4"), fight("boss fight"), fade("boss fade");
+    flyBossCourse(context, *game, approach, fight, fade);
+    approach.report(context, report, kRenderBlits);
+    fight.report(context, report, kRenderBlits);
+    fade.report(context, report, kFadeRenderBlits);
+    FrameTimings band("4: on band"), chamber("4: chamber");
+    hugBands(context, *game, band, chamber);
+    band.report(context, report, kRenderBlits);
+    chamber.report(context, report, kRenderBlits);
+    return 0;
+}
