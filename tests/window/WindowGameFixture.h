@@ -1,0 +1,69 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "support/ChildProcess.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+#include "support/XvfbSession.h"
+
+// The real program in a private X server, started from a copy of the run
+// folder that a test may change first, and looked at through screenshots of
+// the whole X screen.
+class WindowGameFixture : public ::testing::Test {
+  protected:
+    static constexpr int kWindowTimeoutMs = 15000;
+    static constexpr int kScreenTimeoutMs = 5000;
+
+    // Copies the run folder and writes the default highscore table.
+    void SetUp() override;
+    // Keeps a screenshot and the game's output of a failed test.
+    void TearDown() override;
+
+    // Starts the game and waits until its window has the keyboard.
+    void startGame();
+
+    // The whole X screen as raw 8-bit pixels (a PPM file has no time stamp).
+    std::string screen();
+    // Takes screenshots until one passes the test; that one, or "".
+    template <typename Test>
+    std::string waitForScreen(Test test) {
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
+        while (std::chrono::steady_clock::now() < until) {
+            const std::string shot = screen();
+            if (!shot.empty() && test(shot)) {
+                return shot;
+            }
+            wait(100);
+        }
+        return "";
+    }
+    // Waits until the window shows something and holds still: two shots in a
+    // row alike, and not the black of a window not yet drawn.
+    std::string settledScreen();
+    void press(const char* key);
+    static void wait(int ms);
+
+    XvfbSession session;
+    TempFolder folder;
+    ChildProcess game;
+    std::string highscoreBefore;
+};
+
+// How many pixels of a P6 picture have exactly this colour.
+int countColour(const std::string& ppm, TestRgb c);
+
+// The smallest box around every pixel of this colour in a P6 picture;
+// found is false when there is none.
+struct ColourBox {
+    bool found = false;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+ColourBox findColour(const std::string& ppm, TestRgb c);
