@@ -21,7 +21,12 @@ class FrontendWindowTest : public WindowGameFixture {
     void SetUp() override {
         WindowGameFixture::SetUp();
         ASSERT_TRUE(writeSolidPicture(folder.file("data/MS/1_1.obx"), 800, 600, kStoryColour));
+        WorkingDirectory inside(folder.path());
+        writeDefaultHighscores();
+        highscoreBefore = readWholeTextFile(folder.file(kHighscorePath));
     }
+
+    std::string highscoreBefore;
 };
 
 TEST_F(FrontendWindowTest, StartSkipLeaveLookAtHighscoresAndQuit) {

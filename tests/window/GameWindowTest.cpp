@@ -8,6 +8,7 @@
 #include <iostream>
 #include <thread>
 
+#include "WindowGameFixture.h"
 #include "support/ChildProcess.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
@@ -17,47 +18,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kWindowTimeoutMs = 15000;
-
 bool isHighscoreFile(const fs::path& path) {
     const std::string name = path.filename().string();
     return path.parent_path().filename() == "M" && (name == "007.obx" || name == "008.obx");
 }
 
-class GameWindowTest : public ::testing::Test {
+class GameWindowTest : public WindowGameFixture {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(session.running()) << "could not start Xvfb";
-        const fs::path run(KAVREL_RUN_FOLDER);
-        ASSERT_TRUE(fs::exists(run / "kavrel")) << "no game in " << run;
-        for (const char* entry : {"kavrel", "X.bmp", "data", "sound"}) {
-            if (fs::exists(run / entry)) {
-                fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
-            }
-        }
-    }
-
-    // On failure, keep what the screen showed and what the game said.
-    void TearDown() override {
-        if (!HasFailure()) {
-            return;
-        }
-        const fs::path keep = fs::path(KAVREL_BUILD_DIR) / "window-test-failures";
-        fs::create_directories(keep);
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        const std::string shot = (keep / (name + ".png")).string();
-        if (session.screenshot(shot)) {
-            std::cerr << "screenshot: " << shot << "\n";
-        }
-        std::cerr << "game output:\n" << readWholeTextFile(outputPath()) << "\n";
-    }
-
-    std::string outputPath() const { return folder.file("output.txt"); }
-
-    void startGame(const std::vector<std::string>& env) {
-        ASSERT_TRUE(game.start({"./kavrel"}, folder.path(), env, outputPath()));
-    }
-    void startGameOnTheServer() { startGame({session.displayEnv(), "SDL_VIDEODRIVER"}); }
+    void startGameOnTheServer() { launch({session.displayEnv(), "SDL_VIDEODRIVER"}); }
 
     unsigned long gameWindow() { return session.waitForWindow("Kavrel", kWindowTimeoutMs); }
     // The window, once the game has loaded and draws its menu.
@@ -72,10 +40,6 @@ class GameWindowTest : public ::testing::Test {
         ASSERT_TRUE(game.waitForExit(5000)) << "still running after Escape";
         EXPECT_EQ(0, game.exitCode());
     }
-
-    XvfbSession session;
-    TempFolder folder;
-    ChildProcess game;
 };
 
 TEST_F(GameWindowTest, OpensAWindowTitledKavrelOf800By600) {
@@ -140,7 +104,7 @@ TEST_F(GameWindowTest, StartupFileHoldingOneGivesFullScreen) {
 }
 
 TEST_F(GameWindowTest, WithNoDisplayItSaysSoAndExitsWithOne) {
-    startGame({"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+    launch({"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
     ASSERT_TRUE(game.waitForExit(10000)) << "an invisible game kept running";
     EXPECT_EQ(1, game.exitCode());
     EXPECT_NE(std::string::npos, readWholeTextFile(outputPath()).find("kavrel: no display"));

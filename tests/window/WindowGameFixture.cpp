@@ -4,9 +4,6 @@
 #include <iostream>
 #include <thread>
 
-#include "highscore/HighscoreFile.h"
-#include "support/WorkingDirectory.h"
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -47,9 +44,6 @@ void WindowGameFixture::SetUp() {
             fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
         }
     }
-    WorkingDirectory inside(folder.path());
-    writeDefaultHighscores();
-    highscoreBefore = readWholeTextFile(folder.file(kHighscorePath));
 }
 
 void WindowGameFixture::TearDown() {
@@ -57,14 +51,20 @@ void WindowGameFixture::TearDown() {
         const fs::path keep = fs::path(KAVREL_BUILD_DIR) / "window-test-failures";
         fs::create_directories(keep);
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        session.screenshot((keep / (name + ".png")).string());
-        std::cerr << "game output:\n" << readWholeTextFile(folder.file("output.txt")) << "\n";
+        const std::string shot = (keep / (name + ".png")).string();
+        if (session.screenshot(shot)) {
+            std::cerr << "screenshot: " << shot << "\n";
+        }
+        std::cerr << "game output:\n" << readWholeTextFile(outputPath()) << "\n";
     }
 }
 
+void WindowGameFixture::launch(const std::vector<std::string>& env) {
+    ASSERT_TRUE(game.start({"./kavrel"}, folder.path(), env, outputPath()));
+}
+
 void WindowGameFixture::startGame() {
-    ASSERT_TRUE(game.start({"./kavrel"}, folder.path(), {session.displayEnv(), "SDL_VIDEODRIVER"},
-                           folder.file("output.txt")));
+    ASSERT_NO_FATAL_FAILURE(launch({session.displayEnv(), "SDL_VIDEODRIVER"}));
     const unsigned long window = session.waitForWindow("Kavrel", kWindowTimeoutMs);
     ASSERT_NE(0u, window) << "no window titled Kavrel";
     ASSERT_TRUE(session.focus(window));

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "support/ChildProcess.h"
 #include "support/TempFolder.h"
@@ -18,13 +19,17 @@ class WindowGameFixture : public ::testing::Test {
     static constexpr int kWindowTimeoutMs = 15000;
     static constexpr int kScreenTimeoutMs = 5000;
 
-    // Copies the run folder and writes the default highscore table.
+    // Copies the run folder.
     void SetUp() override;
     // Keeps a screenshot and the game's output of a failed test.
     void TearDown() override;
 
-    // Starts the game and waits until its window has the keyboard.
+    // Starts the game with this environment (entries "NAME=value" set,
+    // plain "NAME" removed); its output goes to outputPath().
+    void launch(const std::vector<std::string>& env);
+    // Starts the game on the server and waits until its window has the keyboard.
     void startGame();
+    std::string outputPath() const { return folder.file("output.txt"); }
 
     // The whole X screen as raw 8-bit pixels (a PPM file has no time stamp).
     std::string screen();
@@ -51,7 +56,6 @@ class WindowGameFixture : public ::testing::Test {
     XvfbSession session;
     TempFolder folder;
     ChildProcess game;
-    std::string highscoreBefore;
 };
 
 // How many pixels of a P6 picture have exactly this colour.
