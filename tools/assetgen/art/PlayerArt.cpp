@@ -9,14 +9,15 @@
 #include "assetgen/Gradient.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
+#include "assetgen/art/CraftShape.h"
 
 namespace {
 
 // The craft is 83 by 40 and faces right. The collision probes sit at the
 // top of the canopy (41, 3), the tail (0, 28), the nose (83, 28) and the
 // keel (41, 40), so the hull reaches the picture's edges at those places.
-constexpr int kCraftW = 83;
-constexpr int kCraftH = 40;
+constexpr int kCraftW = CraftShape::kWidth;
+constexpr int kCraftH = CraftShape::kHeight;
 // The explosion pictures are drawn from the craft's corner moved 50 left and
 // 61 up, so the craft's centre (41, 20) lands here.
 constexpr int kBoomW = 180;
@@ -25,109 +26,15 @@ constexpr double kBoomX = 91.0;
 constexpr double kBoomY = 81.0;
 
 constexpr Rgb kMetal{0.36, 0.39, 0.46};
-constexpr Rgb kGlass{0.12, 0.30, 0.45};
 constexpr Rgb kFireCore{1.00, 0.98, 0.80};
 constexpr Rgb kFireMid{1.00, 0.78, 0.22};
 constexpr Rgb kFireEdge{0.90, 0.36, 0.08};
 constexpr Rgb kEmber{0.55, 0.16, 0.08};
 constexpr Rgb kSmoke{0.38, 0.36, 0.44};
 
-void hullPath(cairo_t* cr) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 4, 19);
-    cairo_curve_to(cr, 14, 15.5, 26, 14, 38, 14);
-    cairo_curve_to(cr, 56, 14, 70, 19, 80.5, 25.5);
-    cairo_curve_to(cr, 84.2, 27.5, 84.2, 29.5, 80.5, 31);
-    cairo_curve_to(cr, 70, 35, 58, 37.5, 46, 37.5);
-    cairo_line_to(cr, 20, 37.5);
-    cairo_curve_to(cr, 10, 37.5, 5, 36.5, 4, 35);
-    cairo_close_path(cr);
-}
-
-void finPath(cairo_t* cr) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 9, 20);
-    cairo_line_to(cr, 3.5, 7.5);
-    cairo_curve_to(cr, 5, 5.5, 9, 5.5, 12, 7);
-    cairo_line_to(cr, 27, 16);
-    cairo_close_path(cr);
-}
-
-void drawCanopy(cairo_t* cr, double outline) {
-    cairo_new_path(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 44, 13.5);
-    cairo_scale(cr, 15, 10.3);
-    cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
-    cairo_restore(cr);
-    cairo_close_path(cr);
-    shadeAndOutline(cr, kGlass, 29, 3, 30, 12, outline);
-    // The glint of light from the upper left.
-    cairo_new_path(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cr, 2.2);
-    cairo_arc(cr, 44, 14, 10, 1.15 * M_PI, 1.42 * M_PI);
-    setColour(cr, kWhite, 0.95);
-    cairo_stroke(cr);
-}
-
-void drawNozzle(cairo_t* cr, double outline) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0.5, 20.5);
-    cairo_line_to(cr, 10, 21.5);
-    cairo_line_to(cr, 10, 34.5);
-    cairo_line_to(cr, 0.5, 35.5);
-    cairo_close_path(cr);
-    shadeAndOutline(cr, kMetal, 0, 20, 10, 16, outline);
-    ellipse(cr, 2.6, 28, 1.6, 5.2);
-    setColour(cr, kFireMid);
-    cairo_fill(cr);
-}
-
-// The lower hull in the player's colour, under a white upper hull.
-void drawHull(cairo_t* cr, Rgb colour, double outline) {
-    hullPath(cr);
-    shadeOnly(cr, kWhite, 4, 14, 80, 24);
-    cairo_save(cr);
-    hullPath(cr);
-    cairo_clip(cr);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 27);
-    cairo_curve_to(cr, 30, 25, 60, 23, 84, 26);
-    cairo_line_to(cr, 84, 40);
-    cairo_line_to(cr, 0, 40);
-    cairo_close_path(cr);
-    shadeOnly(cr, colour, 0, 23, 84, 17);
-    // A thin stripe of the colour along the upper hull.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 14, 20.5);
-    cairo_curve_to(cr, 36, 18, 58, 18.5, 76, 23.5);
-    cairo_set_line_width(cr, 2.0);
-    setColour(cr, colour);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    hullPath(cr);
-    strokeOutline(cr, outline);
-}
-
-// The whole craft in its own 83 by 40 frame; outline in frame units.
-void drawCraft(cairo_t* cr, Rgb colour, double outline) {
-    finPath(cr);
-    shadeAndOutline(cr, colour, 3, 5, 24, 15, outline);
-    const double keel[][2] = {{31, 36}, {36.5, 39.7}, {49, 39.7}, {55, 36}};
-    polygon(cr, keel, 4);
-    shadeAndOutline(cr, darken(colour, 0.15), 31, 36, 24, 4, outline);
-    drawCanopy(cr, outline);
-    drawHull(cr, colour, outline);
-    const double wing[][2] = {{20, 27.5}, {44, 27.5}, {33, 34.5}, {15, 34.5}};
-    polygon(cr, wing, 4);
-    shadeAndOutline(cr, darken(colour, 0.1), 15, 27, 29, 8, outline * 0.8);
-    drawNozzle(cr, outline);
-}
-
 void writeCraft(AssetWriter& out, Rgb colour, const std::string& path) {
     Canvas canvas(kCraftW, kCraftH);
-    drawCraft(canvas.cr(), colour, kOutlineWidth);
+    CraftShape::draw(canvas.cr(), colour, kOutlineWidth);
     out.obx(canvas, path);
 }
 
@@ -156,7 +63,7 @@ void writeFlyOff(AssetWriter& out, Rgb colour, const char* prefix) {
         cairo_translate(cr, ax, ay);
         cairo_scale(cr, s, s);
         cairo_translate(cr, -ax, -ay);
-        drawCraft(cr, colour, std::max(1.2, 2.0 * std::sqrt(s)) / s);
+        CraftShape::draw(cr, colour, std::max(1.2, 2.0 * std::sqrt(s)) / s);
         cairo_restore(cr);
         out.obx(canvas, dataPath(prefix, 3 + k, 3));
     }

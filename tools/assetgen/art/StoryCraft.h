@@ -4,10 +4,9 @@
 
 #include "assetgen/Style.h"
 
-// The players' craft as the story pictures show it: the same white hull
-// over the player's colour, the dark canopy, the tail fin and the nozzle as
-// in the game, drawn at any size and tilt with the light kept at the upper
-// left and the outline kept at 2 pixels.
+// The players' craft as the story pictures show it: the game's craft drawn
+// at any size and tilt, its outline kept at 2 pixels, with a flame and a
+// wake of its own.
 class StoryCraft {
   public:
     // The craft's middle at (cx, cy), length pixels long, nose turned by
@@ -22,9 +21,6 @@ class StoryCraft {
 
   private:
     void enter(cairo_t* cr) const;  // cairo_save + the craft's own frame
-    void drawHull(cairo_t* cr, double outline) const;
-    void drawCanopy(cairo_t* cr, double outline) const;
-    void drawTailParts(cairo_t* cr, double outline) const;
 
     double cx_;
     double cy_;
