@@ -15,25 +15,10 @@ class MainLoopTest : public GameFixture {
 
     static SDL_Event keyDown(SDLKey key) {
         SDL_Event event = {};
-        event.type = SDL_KEYDOWN;
-        event.key.type = SDL_KEYDOWN;
+        event.type = event.key.type = SDL_KEYDOWN;
         event.key.state = SDL_PRESSED;
         event.key.keysym.sym = key;
         return event;
-    }
-    static SDL_Event quitEvent() {
-        SDL_Event event = {};
-        event.type = SDL_QUIT;
-        return event;
-    }
-    // Runs logic frames 34 ms apart from start; returns the time of the last.
-    Uint32 runFrames(MainLoop& loop, Uint32 start, int frames) {
-        Uint32 now = start;
-        for (int i = 0; i < frames; ++i) {
-            now += 34;
-            EXPECT_TRUE(loop.logicFrameIfDue(now));
-        }
-        return now;
     }
 
     SoundBank sound;
@@ -67,7 +52,9 @@ TEST_F(MainLoopTest, OnlyClosingTheWindowAndEscapeAreHeard) {
     loop.handleEvent(keyDown(SDLK_q));
     EXPECT_EQ(ModeCourse2, game->mode());
     EXPECT_FALSE(loop.quitRequested());
-    loop.handleEvent(quitEvent());
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    loop.handleEvent(quit);
     EXPECT_TRUE(loop.quitRequested());
 }
 
@@ -95,32 +82,35 @@ TEST_F(MainLoopTest, OneLogicFrameAfterMoreThan33MillisecondsAndNoCatchingUp) {
     EXPECT_EQ(1, game->frameCounter());
     // A window held still for a second: one frame when the loop resumes.
     EXPECT_TRUE(loop.logicFrameIfDue(1034));
-    for (int pass = 0; pass < 30; ++pass) {
-        EXPECT_FALSE(loop.logicFrameIfDue(1034 + pass));
+    for (Uint32 now = 1034; now <= 1067; ++now) {
+        EXPECT_FALSE(loop.logicFrameIfDue(now)) << now;
     }
-    EXPECT_EQ(2, game->frameCounter());
+    EXPECT_TRUE(loop.logicFrameIfDue(1068)) << "34 ms after the last frame, not after 0";
+    EXPECT_EQ(3, game->frameCounter());
+
+    // The tick counter wraps after 49 days.
+    ASSERT_TRUE(loop.logicFrameIfDue(0xFFFFFFF0u));
+    EXPECT_FALSE(loop.logicFrameIfDue(0x00000011u));  // 33 ms later
+    EXPECT_TRUE(loop.logicFrameIfDue(0x00000012u));   // 34 ms later
 }
 
 TEST_F(MainLoopTest, EveryThirtiethLogicFrameIsAGameSecond) {
     MainLoop loop(*game, sound, screen.surface());
-    Uint32 now = runFrames(loop, 0, 29);
-    EXPECT_EQ(0, game->seconds());
-    now = runFrames(loop, now, 1);
-    EXPECT_EQ(1, game->seconds());
-    runFrames(loop, now, 30);
-    EXPECT_EQ(2, game->seconds());
+    for (int frame = 1; frame <= 60; ++frame) {
+        ASSERT_TRUE(loop.logicFrameIfDue(34u * frame));
+        EXPECT_EQ(frame / 30, game->seconds()) << frame;
+    }
     EXPECT_EQ(60, game->frameCounter());
 }
 
 TEST_F(MainLoopTest, MusicVolumeFollowsTheMenuOnEveryLogicFrame) {
     MainLoop loop(*game, sound, screen.surface());
     const int other = game->getMusicVolume() == 3 ? 4 : 3;
-    Mix_VolumeMusic(other);
-    ASSERT_TRUE(loop.logicFrameIfDue(34));
-    EXPECT_EQ(game->getMusicVolume(), Mix_VolumeMusic(-1));
-    Mix_VolumeMusic(other);
-    ASSERT_TRUE(loop.logicFrameIfDue(68));
-    EXPECT_EQ(game->getMusicVolume(), Mix_VolumeMusic(-1));
+    for (Uint32 now : {34u, 68u}) {
+        Mix_VolumeMusic(other);
+        ASSERT_TRUE(loop.logicFrameIfDue(now));
+        EXPECT_EQ(game->getMusicVolume(), Mix_VolumeMusic(-1));
+    }
 }
 
 TEST_F(MainLoopTest, EveryPassDrawsTheGame) {

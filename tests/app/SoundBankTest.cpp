@@ -1,7 +1,7 @@
 #include "app/SoundBank.h"
 
 #include <SDL.h>
-
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -15,7 +15,18 @@
 
 namespace {
 
-TEST(SoundBankTest, WhatEachSoundEventMeans) {
+// Every test runs with SDL's dummy audio driver, which plays into nothing on
+// any machine, whatever the environment says.
+class SoundBankTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_EQ(0, SDL_InitSubSystem(SDL_INIT_AUDIO)) << SDL_GetError();
+    }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_AUDIO); }
+};
+
+TEST_F(SoundBankTest, WhatEachSoundEventMeans) {
     EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(-1));
     EXPECT_EQ(SoundBank::Music, SoundBank::kindOf(0));
     EXPECT_EQ(SoundBank::Music, SoundBank::kindOf(8));
@@ -30,56 +41,34 @@ TEST(SoundBankTest, WhatEachSoundEventMeans) {
     EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(5001));
 }
 
-TEST(SoundBankTest, WithoutADeviceNothingPlaysAndNothingBreaks) {
-    SoundBank bank;
-    bank.loadAll();
-    for (int event : {-1, 0, 8, 9, 10, 16, 17, 99, 5000}) {
-        EXPECT_EQ(0, bank.play(event)) << event;
-    }
-    bank.setMusicVolume(64);
-}
-
-// A short silent WAV file, enough for the mixer to load and play.
+// A short silent WAV file, enough for the mixer to load and play: RIFF, its
+// size, WAVE; a 16-byte "fmt " chunk (PCM, mono, 22050 Hz, 44100 bytes a
+// second, 2-byte frames of 16 bits); the "data" chunk.
 void writeWav(const std::string& path) {
-    const std::uint32_t samples = 2205, rate = 22050;
-    const std::uint32_t dataBytes = samples * 2;
+    const std::uint32_t bytes = 4410;
+    const std::uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66,
+                                    16,         0x00010001, 22050,      44100,
+                                    0x00100002, 0x61746164, bytes};
     std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        u16(0);
-    }
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    out << std::string(bytes, '\0');
 }
 
-class LoadedSoundBankTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::create_directories(folder.file("sound"));
-        writeWav(folder.file("sound/explosion.wav"));
-        writeWav(folder.file("sound/brain_kill.wav"));
-        // The dummy driver plays into nothing, on any machine.
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        SDL_InitSubSystem(SDL_INIT_AUDIO);
-    }
-    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_AUDIO); }
-
+TEST_F(SoundBankTest, CodesThatNameNoLoadedEntryPlayNothing) {
     TempFolder folder;
-    WorkingDirectory here{folder.path()};
-};
+    std::filesystem::create_directories(folder.file("sound"));
+    writeWav(folder.file("sound/explosion.wav"));
+    writeWav(folder.file("sound/brain_kill.wav"));
+    WorkingDirectory here(folder.path());
 
-TEST_F(LoadedSoundBankTest, CodesThatNameNoLoadedEntryPlayNothing) {
+    // Without a device nothing loads, nothing plays and nothing breaks.
+    SoundBank silent;
+    silent.loadAll();
+    silent.setMusicVolume(64);
+    for (int event : {-1, 0, 8, 9, 10, 16, 17, 99, 5000}) {
+        EXPECT_EQ(0, silent.play(event)) << event;
+    }
+
     SoundBank bank;
     ASSERT_TRUE(bank.open()) << SDL_GetError();
     bank.loadAll();
@@ -91,6 +80,82 @@ TEST_F(LoadedSoundBankTest, CodesThatNameNoLoadedEntryPlayNothing) {
     EXPECT_EQ(1, bank.play(16));
     for (int event : {-1, 0, 9, 11, 17, 99, 100, 5000}) {
         EXPECT_EQ(0, bank.play(event)) << event;
+    }
+}
+
+struct Entry {
+    int event;
+    const char* file;
+};
+
+const Entry kEntries[] = {
+    {0, "title.ogg"},       {1, "race_rymden.ogg"},    {2, "race_vatten.ogg"},
+    {3, "race_sewer.ogg"},  {4, "race_tarm.ogg"},      {5, "ms_1.ogg"},
+    {6, "ms_2.ogg"},        {7, "ms_3.ogg"},           {8, "boss.ogg"},
+    {10, "explosion.wav"},  {11, "5_point.wav"},       {12, "10_point.wav"},
+    {13, "15_point.wav"},   {14, "points_denied.wav"}, {15, "brain_hit_screaming.wav"},
+    {16, "brain_kill.wav"},
+};
+
+bool isMusic(int event) {
+    return event < SoundBank::kFirstEffect;
+}
+
+bool loaded(const SoundBank& bank, int event) {
+    return isMusic(event) ? bank.hasMusic(event) : bank.hasEffect(event);
+}
+
+// The bytes the mixer holds for a WAV, once made stereo like its output.
+Uint32 stereoBytesOf(const std::string& path) {
+    SDL_AudioSpec format;
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &length) == nullptr) {
+        return 0;
+    }
+    SDL_FreeWAV(buffer);
+    return format.channels == 1 ? 2 * length : length;
+}
+
+// Is a chunk of this length playing on some channel?
+bool chunkPlaying(Uint32 bytes) {
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel) {
+        Mix_Chunk* chunk = Mix_GetChunk(channel);
+        if (Mix_Playing(channel) && chunk != nullptr && chunk->alen == bytes) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The generated files, each alone in a folder: only its own event can start
+// anything, so each event is tied to exactly the file of the game's tables.
+TEST_F(SoundBankTest, EachSoundEventStartsItsOwnGeneratedTrackOrEffect) {
+    const std::string generated = std::string(KAVREL_RUN_FOLDER) + "/sound/";
+    if (!std::filesystem::exists(generated)) {
+        GTEST_SKIP() << "this build does not render the sounds (KAVREL_GENERATE_SOUNDS=OFF)";
+    }
+    for (const Entry& e : kEntries) {
+        TempFolder folder;
+        const std::string file = folder.file(std::string("sound/") + e.file);
+        std::filesystem::create_directories(folder.file("sound"));
+        std::filesystem::copy_file(generated + e.file, file);
+        WorkingDirectory here(folder.path());
+        ASSERT_TRUE(here.entered());
+        SoundBank bank;
+        ASSERT_TRUE(bank.open()) << SDL_GetError();
+        bank.loadAll();
+        for (const Entry& other : kEntries) {
+            EXPECT_EQ(other.event == e.event, loaded(bank, other.event))
+                << "with only " << e.file << ", event " << other.event << ": " << Mix_GetError();
+        }
+        ASSERT_EQ(1, bank.play(e.event)) << e.file;
+        if (isMusic(e.event)) {
+            EXPECT_TRUE(Mix_PlayingMusic()) << e.file;
+            EXPECT_EQ(MUS_OGG, Mix_GetMusicType(nullptr)) << e.file;
+        } else {
+            EXPECT_TRUE(chunkPlaying(stereoBytesOf(file))) << e.file;
+        }
     }
 }
 

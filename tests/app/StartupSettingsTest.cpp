@@ -4,7 +4,6 @@
 
 #include <fstream>
 
-#include "app/EscapeKey.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -32,15 +31,6 @@ TEST(StartupSettingsTest, AnInvisibleDriverCountsAsNoDisplayUnlessAskedFor) {
     EXPECT_FALSE(StartupSettings::showsNothing("wayland", nullptr));
     EXPECT_FALSE(StartupSettings::showsNothing("dummy", "dummy"));
     EXPECT_FALSE(StartupSettings::showsNothing("offscreen", "offscreen"));
-}
-
-TEST(EscapeKeyTest, QuitsFromTheMenuSkipsCutscenesIntoCoursesElseBackToTheMenu) {
-    EXPECT_EQ(EscapeKey::kQuit, EscapeKey::nextMode(ModeMenu));
-    EXPECT_EQ(ModeCourse1, EscapeKey::nextMode(ModeCutscene0));
-    EXPECT_EQ(ModeCourse4, EscapeKey::nextMode(ModeCutscene1));
-    for (int mode : {3, 4, 5, 6, 7, 10}) {
-        EXPECT_EQ(ModeMenu, EscapeKey::nextMode(mode)) << mode;
-    }
 }
 
 }  // namespace
