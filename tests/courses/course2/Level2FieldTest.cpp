@@ -1,11 +1,23 @@
 #include <cstdlib>
 
 #include "Level2Fixture.h"
-#include "support/CourseTestPictures.h"
+#include "support/RandCalls.h"
 
 namespace {
 
-TEST_F(Level2Test, ResetFillsTheSceneryLaysTheFloorAndQueuesTheMusicOnce) {
+// A reset after a visit that left everything in use.
+TEST_F(Level2Test, ResetClearsTheFieldFillsTheSceneryLaysTheFloorAndQueuesTheMusicOnce) {
+    level.takeSoundEvent();
+    level.placeObstacle(1, 2, 0, 300, 100, 5);
+    level.placeObstacle(3, 1, 0, 300, 300, 5);
+    level.placeSweeper(400);
+    level.setBonus(BonusObject{true, 30, 20, 500, 200, 20, 0});
+    level.setPopup(2, 4, ScorePopup{15, 7, 100.0f, 100.0f});
+    level.setState(FlyOff);
+    level.setGateX(538);
+    idleFrames(3);
+
+    level.reset();
     EXPECT_EQ(Playing, level.state());
     EXPECT_TRUE(level.isPlaying());
     EXPECT_EQ(800, level.gateX());
@@ -23,15 +35,11 @@ TEST_F(Level2Test, ResetFillsTheSceneryLaysTheFloorAndQueuesTheMusicOnce) {
     for (int i = 0; i < Level2::kLayerSlots; ++i) {
         const SceneryObject& s = level.scenery(i);
         EXPECT_TRUE(s.active);
-        EXPECT_GE(s.speed, 1);
-        EXPECT_LE(s.speed, 6);
-        EXPECT_GE(s.image, 0);
-        EXPECT_LE(s.image, 3);
+        EXPECT_TRUE(s.speed >= 1 && s.speed <= 6) << s.speed;
+        EXPECT_TRUE(s.image >= 0 && s.image <= 3) << s.image;
         EXPECT_EQ(20, s.width);
-        EXPECT_GE(s.x, 0);
-        EXPECT_LT(s.x, 800);
-        EXPECT_GE(s.y, -100);
-        EXPECT_LT(s.y, 500);
+        EXPECT_TRUE(s.x >= 0 && s.x < 800) << s.x;
+        EXPECT_TRUE(s.y >= -100 && s.y < 500) << s.y;
     }
     for (int tile = 0; tile < 2; ++tile) {
         EXPECT_EQ(kFloorWidth, level.floorTile(tile).width);
@@ -44,28 +52,6 @@ TEST_F(Level2Test, ResetFillsTheSceneryLaysTheFloorAndQueuesTheMusicOnce) {
     idleFrames(1);
     EXPECT_EQ(-5, level.floorTile(0).x);
     EXPECT_EQ(kFloorWidth - 5, level.floorTile(1).x);
-}
-
-TEST_F(Level2Test, ResetClearsWhatAnEarlierVisitLeft) {
-    level.placeObstacle(1, 2, 0, 300, 100, 5);
-    level.placeObstacle(3, 1, 0, 300, 300, 5);
-    level.placeSweeper(400);
-    level.setBonus(BonusObject{true, 30, 20, 500, 200, 20, 0});
-    level.setPopup(2, 4, ScorePopup{15, 7, 100.0f, 100.0f});
-    level.setState(FlyOff);
-    level.setGateX(538);
-    idleFrames(3);
-
-    level.reset();
-    EXPECT_EQ(Playing, level.state());
-    EXPECT_EQ(800, level.gateX());
-    EXPECT_FALSE(level.obstacle(1, 2).active);
-    EXPECT_FALSE(level.obstacle(3, 1).active);
-    EXPECT_FALSE(level.sweeper().active);
-    EXPECT_FALSE(level.bonus().active);
-    EXPECT_EQ(0, level.popup(2, 4).timer);
-    EXPECT_EQ(-1, level.popup(2, 4).value);
-    EXPECT_EQ(0, level.floorTile(0).x);
 }
 
 // The floor tile of these pictures is only 400 wide, so the jump shows that
@@ -139,33 +125,29 @@ bool crashesAtColumn(Level2& level, int slot, int column) {
 
 // Should the two kind-1 pictures differ in size, the crash test reads the
 // picture on show within that picture's own rectangle.
-TEST(Level2Kind1Sizes, CrashFollowsTheDrawnPictureWhenTheFramesDiffer) {
-    HeadlessScreen screen;
-    TempFolder folder;
-    using P = Course2Pictures;
-    ASSERT_TRUE(P::write(folder.path()));
-    writeSolidPicture(P::course2File(folder, 2002), 30, 20, P::kKind1Colour);
-    writeSolidPicture(P::course2File(folder, 2003), 60, 40, P::kKind1SecondColour);
-    Level2 level;
-    CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
-    level.perSecondTick(33, 0, false);
+TEST_F(Level2Test, Kind1CrashFollowsTheDrawnPictureWhenTheFramesDiffer) {
+    writeSolidPicture(course2File(folder, 2002), 30, 20, kKind1Colour);
+    writeSolidPicture(course2File(folder, 2003), 60, 40, kKind1SecondColour);
+    Level2 odd;
+    CourseTestPictures::loadAndReset(odd, folder.path(), screen.surface());
+    odd.perSecondTick(33, 0, false);
 
-    level.placeObstacle(1, 0, 0, 700, 200, 5);
-    ASSERT_EQ(30, level.obstacle(1, 0).width);
+    odd.placeObstacle(1, 0, 0, 700, 200, 5);
+    ASSERT_EQ(30, odd.obstacle(1, 0).width);
     for (int frame = 1; frame <= 19; ++frame) {
-        ASSERT_FALSE(crashesAtColumn(level, 0, 45)) << "nothing is drawn there, frame " << frame;
+        ASSERT_FALSE(crashesAtColumn(odd, 0, 45)) << "nothing is drawn there, frame " << frame;
     }
-    EXPECT_TRUE(crashesAtColumn(level, 0, 45)) << "the larger picture shows from frame 20";
+    EXPECT_TRUE(crashesAtColumn(odd, 0, 45)) << "the larger picture shows from frame 20";
     Box boxes[Level2::kMaxHazards];
-    ASSERT_EQ(1, level.hazardBoxes(boxes, Level2::kMaxHazards));
+    ASSERT_EQ(1, odd.hazardBoxes(boxes, Level2::kMaxHazards));
     EXPECT_EQ(60, boxes[0].width) << "a pilot keeps clear of the picture on show";
     EXPECT_EQ(40, boxes[0].height);
 
-    level.placeObstacle(1, 0, 0, -200, 0, 5);  // leaves in the next frame
-    level.placeObstacle(1, 1, 1, 700, 400, 5);
-    ASSERT_EQ(60, level.obstacle(1, 1).width);
-    EXPECT_FALSE(crashesAtColumn(level, 1, 45)) << "the smaller picture shows in a larger box";
-    EXPECT_TRUE(crashesAtColumn(level, 1, 20));
+    odd.placeObstacle(1, 0, 0, -200, 0, 5);  // leaves in the next frame
+    odd.placeObstacle(1, 1, 1, 700, 400, 5);
+    ASSERT_EQ(60, odd.obstacle(1, 1).width);
+    EXPECT_FALSE(crashesAtColumn(odd, 1, 45)) << "the smaller picture shows in a larger box";
+    EXPECT_TRUE(crashesAtColumn(odd, 1, 20));
 }
 
 TEST_F(Level2Test, FramesSpawnKinds1And2InTheirRangesButNeverKind3) {
@@ -230,12 +212,8 @@ TEST_F(Level2Test, FullKindsStillDrawTheirChanceRolls) {
         level.placeObstacle(2, slot, 0, 700, 300, 0);
     }
     std::srand(9);
-    idleFrames(1);  // the scenery layer is full, so only the two rolls
-    const int next = std::rand();
-    std::srand(9);
-    std::rand();
-    std::rand();
-    EXPECT_EQ(std::rand(), next);
+    idleFrames(1);
+    EXPECT_EQ(2, randCallsSince(9)) << "the scenery layer is full, so only the two rolls";
 }
 
 TEST_F(Level2Test, Kind3ComesOnlyWithTheSecondTickAndAtMostTwo) {
@@ -268,10 +246,7 @@ TEST_F(Level2Test, Kind3ComesOnlyWithTheSecondTickAndAtMostTwo) {
     // With both slots taken a tick draws its roll and nothing else.
     std::srand(4);
     level.perSecondTick(6, 0, true);
-    const int next = std::rand();
-    std::srand(4);
-    std::rand();
-    EXPECT_EQ(std::rand(), next);
+    EXPECT_EQ(1, randCallsSince(4));
 }
 
 TEST_F(Level2Test, SweeperStartsAtSecond30AndCrossesAtTheTop) {

@@ -11,64 +11,41 @@
 
 namespace {
 
-struct Standing {
-    int score;
-    int lives;
-};
+using Level2GameTest = CourseFlightFixture;
 
-struct FlightLog {
-    Standing one;
-    Standing two;
-    bool sweeperSeen;
-    bool waterEntered;
-};
-
-class Level2GameTest : public CourseFlightFixture {
-  protected:
-    // Flies course 2 until the game leaves it; the standings are those of the
-    // last frame played in the course.
-    FlightLog flyCourse() {
-        FlightLog log{};
+TEST_F(Level2GameTest, OneAndTwoPlayersFlyIntoTheGateAndKeepScoresAndLives) {
+    for (int players = 1; players <= 2; ++players) {
+        SCOPED_TRACE(players);
+        std::srand(players);
+        startCourse(ModeCourse2, players);
+        const int lives = game_->player1().lives();
         Autopilot pilot1(CoursePilot::optionsFor(*game_, 2, 1));
         Autopilot pilot2(CoursePilot::optionsFor(*game_, 2, 2));
+        // The standings of the last frame played in the course.
+        int score[2] = {0, 0}, left[2] = {0, 0};
+        bool sweeperSeen = false, waterEntered = false;
         flyRace(game_->level2(), pilot1, pilot2, [&] {
-            log.one = Standing{game_->score1(), game_->player1().lives()};
-            log.two = Standing{game_->score2(), game_->player2().lives()};
-            log.sweeperSeen = log.sweeperSeen || game_->level2().sweeper().active;
-            log.waterEntered =
-                log.waterEntered || game_->player1().y() > 500.0f || game_->player2().y() > 500.0f;
+            score[0] = game_->score1();
+            score[1] = game_->score2();
+            left[0] = game_->player1().lives();
+            left[1] = game_->player2().lives();
+            sweeperSeen = sweeperSeen || game_->level2().sweeper().active;
+            waterEntered =
+                waterEntered || game_->player1().y() > 500.0f || game_->player2().y() > 500.0f;
         });
-        return log;
+        ASSERT_EQ(ModeCourse3, game_->mode());
+        EXPECT_TRUE(sweeperSeen);
+        EXPECT_FALSE(waterEntered);
+        EXPECT_GT(score[0] + score[1], 0) << "near passes paid";
+        EXPECT_EQ(score[0], game_->score1());
+        EXPECT_EQ(left[0], game_->player1().lives());
+        EXPECT_EQ(lives, left[0]) << "the autopilot kept clear of obstacles and sweeper";
+        if (players == 2) {
+            EXPECT_EQ(score[1], game_->score2());
+            EXPECT_EQ(left[1], game_->player2().lives());
+            EXPECT_EQ(lives, left[1]);
+        }
     }
-};
-
-TEST_F(Level2GameTest, OnePlayerFliesIntoTheGateAndCourse3Follows) {
-    std::srand(1);
-    startCourse(ModeCourse2, 1);
-    const int lives = game_->player1().lives();
-    const FlightLog log = flyCourse();
-    ASSERT_EQ(ModeCourse3, game_->mode());
-    EXPECT_TRUE(log.sweeperSeen);
-    EXPECT_FALSE(log.waterEntered);
-    EXPECT_EQ(lives, log.one.lives) << "the autopilot kept clear of obstacles and sweeper";
-    EXPECT_GT(log.one.score, 0) << "near passes paid";
-    EXPECT_EQ(log.one.score, game_->score1());
-    EXPECT_EQ(log.one.lives, game_->player1().lives());
-}
-
-TEST_F(Level2GameTest, TwoPlayersFlyIntoTheGateAndKeepScoresAndLives) {
-    std::srand(2);
-    startCourse(ModeCourse2, 2);
-    const int lives = game_->player1().lives();
-    const FlightLog log = flyCourse();
-    ASSERT_EQ(ModeCourse3, game_->mode());
-    EXPECT_EQ(lives, log.one.lives);
-    EXPECT_EQ(lives, log.two.lives);
-    EXPECT_GT(log.one.score + log.two.score, 0);
-    EXPECT_EQ(log.one.score, game_->score1());
-    EXPECT_EQ(log.two.score, game_->score2());
-    EXPECT_EQ(log.one.lives, game_->player1().lives());
-    EXPECT_EQ(log.two.lives, game_->player2().lives());
 }
 
 }  // namespace
