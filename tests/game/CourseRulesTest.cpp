@@ -3,16 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "support/HeldKeys.h"
 
 namespace {
 
-// Records the calls of the stand-ins in the order they happen.
+// Records the calls of the stand-ins in the order they happen, with the
+// values they were given.
 struct CallLog {
     std::string text;
     void add(const std::string& call) { text += (text.empty() ? "" : " ") + call; }
+    void add(const std::string& call, int value) { add(call + std::to_string(value)); }
 };
 
 struct FakeCraft {
@@ -22,19 +23,11 @@ struct FakeCraft {
     int inputResult = 1;
     bool flying = true;
     Position where{100.0f, 200.0f};
-    int started = 0;  // the course of the last start, 0 for none
-    int startedPlayerCount = 0;
-    int lives = 0;
-    int course = 0;
-    int finishFrame = -99;
-    int bounces = 0;
-    std::vector<int> hits;
 
     void start(int c, int playerCount = 1) {
-        started = c;
-        startedPlayerCount = playerCount;
+        log.add(name + ".start" + std::to_string(c) + "/" + std::to_string(playerCount));
     }
-    void setLives(int n) { lives = n; }
+    void setLives(int n) { log.add(name + ".lives", n); }
     int updateInput(KeyState) {
         log.add(name + ".input");
         return inputResult;
@@ -45,44 +38,30 @@ struct FakeCraft {
         log.add(name + ".steer");
         where = Position{x, y};
     }
-    void setFinishFrame(int frame) { finishFrame = frame; }
-    void setCourse(int c) { course = c; }
-    void bounce() { ++bounces; }
-    void hit(int drift) { hits.push_back(drift); }
+    void setFinishFrame(int frame) { log.add(name + ".finish", frame); }
+    void setCourse(int c) { log.add(name + ".course", c); }
+    void bounce() { log.add(name + ".bounce"); }
+    void hit(int drift) { log.add(name + ".hit", drift); }
     void draw() { log.add(name + ".draw"); }
 };
 
 struct FakeHost {
-    explicit FakeHost(CallLog& l) : log(l) {}
     CallLog& log;
-    std::vector<int> modes;
-    int gameOvers = 0;
-    void setMode(int mode) {
-        log.add("setMode" + std::to_string(mode));
-        modes.push_back(mode);
-    }
-    void gameOver() {
-        log.add("gameOver");
-        ++gameOvers;
-    }
+    void setMode(int mode) { log.add("setMode", mode); }
+    void gameOver() { log.add("gameOver"); }
     void drawHud() { log.add("hud"); }
-    void drawBanner(int course) { log.add("banner" + std::to_string(course)); }
+    void drawBanner(int course) { log.add("banner", course); }
 };
 
-// Courses 1 to 3 as the rules see them.
-struct FakeRace {
-    explicit FakeRace(CallLog& l) : log(l) {}
+// What every course offers the rules.
+struct FakeCourse {
+    explicit FakeCourse(CallLog& l) : log(l) {}
     CallLog& log;
-    bool playing = true;
-    int progressValue = -1;
     int result1 = -1;
     int result2 = -1;
     bool sawCanCollide1 = false;
     bool sawCanCollide2 = false;
 
-    bool isPlaying() const { return playing; }
-    Position steerOutro(float x, float y) { return Position{x + 10.0f, y - 5.0f}; }
-    int progress() const { return progressValue; }
     int updatePlayer1(float, float, bool canCollide) {
         log.add("update1");
         sawCanCollide1 = canCollide;
@@ -93,8 +72,19 @@ struct FakeRace {
         sawCanCollide2 = canCollide;
         return result2;
     }
-    int takeSoundEvent() { return 12; }
     void draw() { log.add("field"); }
+};
+
+// Courses 1 to 3.
+struct FakeRace : FakeCourse {
+    using FakeCourse::FakeCourse;
+    bool playing = true;
+    int progressValue = -1;
+
+    bool isPlaying() const { return playing; }
+    Position steerOutro(float x, float y) { return Position{x + 10.0f, y - 5.0f}; }
+    int progress() const { return progressValue; }
+    int takeSoundEvent() { return 12; }
 };
 
 // Course 2 draws its floor and popups over the crafts.
@@ -104,29 +94,17 @@ struct FakeFloorRace : FakeRace {
     void drawPopups() { log.add("popups"); }
 };
 
-struct FakeBoss {
-    explicit FakeBoss(CallLog& l) : log(l) {}
-    CallLog& log;
+struct FakeBoss : FakeCourse {
+    using FakeCourse::FakeCourse;
     bool bossFight = false;
     bool finished = false;
-    int result1 = -1;
-    int result2 = -1;
     int bounces[2] = {0, 0};  // what the two takeBounce calls of a frame hand out
     int bounceCalls = 0;
 
     bool inBossFight() const { return bossFight; }
-    int updatePlayer1(float, float, bool) {
-        log.add("update1");
-        return result1;
-    }
-    int updatePlayer2(float, float, bool) {
-        log.add("update2");
-        return result2;
-    }
     int takeBounce() { return bounceCalls < 2 ? bounces[bounceCalls++] : 0; }
     bool isFinished() const { return finished; }
     int takeSoundEvent() { return 15; }
-    void draw() { log.add("field"); }
     void drawFade() { log.add("fade"); }
 };
 
@@ -135,6 +113,12 @@ class CourseRulesTest : public ::testing::Test {
     CourseRules<FakeHost, FakeCraft> rules() {
         return CourseRules<FakeHost, FakeCraft>(
             host, Crew<FakeCraft>{p1, p2, playerCount, status1, status2, score1, score2});
+    }
+    // The calls logged since the last look.
+    std::string calls() {
+        std::string text;
+        text.swap(log.text);
+        return text;
     }
 
     CallLog log;
@@ -149,22 +133,18 @@ class CourseRulesTest : public ::testing::Test {
     HeldKeys keys;
 };
 
-TEST_F(CourseRulesTest, OnePlayerFrameMovesTheCraftThenScoresItAlone) {
+TEST_F(CourseRulesTest, OnePlayerFrameMovesTheCraftThenScoresItAloneAndTheLastLifeEndsTheGame) {
     FakeRace course{log};
     course.result1 = 1015;
     course.result2 = 1100;
     EXPECT_EQ(12, rules().raceFrame(course, keys.keys(), ModeCourse2));
-    EXPECT_EQ("p1.input update1", log.text);
+    EXPECT_EQ("p1.input update1", calls());
     EXPECT_EQ(15, score1);
     EXPECT_EQ(0, score2);
-    EXPECT_TRUE(host.modes.empty());
-}
 
-TEST_F(CourseRulesTest, OnePlayerLastLifeEndsTheGameAndTheFrameGoesOn) {
-    FakeRace course{log};
     p1.inputResult = -1;
     EXPECT_EQ(12, rules().raceFrame(course, keys.keys(), ModeCourse2));
-    EXPECT_EQ("p1.input gameOver update1", log.text);
+    EXPECT_EQ("p1.input gameOver update1", calls()) << "the frame goes on";
     EXPECT_EQ(0, status1) << "a one-player game keeps no status";
 }
 
@@ -173,23 +153,20 @@ TEST_F(CourseRulesTest, TwoPlayersPlayOnUntilBothAreOut) {
     FakeRace course{log};
     p1.inputResult = -1;
     rules().raceFrame(course, keys.keys(), ModeCourse2);
+    EXPECT_EQ("p1.input p2.input update1 update2", calls());
     EXPECT_EQ(-1, status1);
     EXPECT_EQ(1, status2);
-    EXPECT_EQ(0, host.gameOvers);
 
-    log.text.clear();
     p1.flying = false;
     rules().raceFrame(course, keys.keys(), ModeCourse2);
-    EXPECT_EQ("p2.input update1 update2", log.text)
+    EXPECT_EQ("p2.input update1 update2", calls())
         << "the out player gets no keys, but both course updates run";
     EXPECT_FALSE(course.sawCanCollide1);
     EXPECT_TRUE(course.sawCanCollide2);
 
-    log.text.clear();
     p2.inputResult = -1;
     rules().raceFrame(course, keys.keys(), ModeCourse2);
-    EXPECT_EQ("p2.input gameOver update1 update2", log.text);
-    EXPECT_EQ(1, host.gameOvers);
+    EXPECT_EQ("p2.input gameOver update1 update2", calls());
 }
 
 TEST_F(CourseRulesTest, EachResultGoesToItsOwnPlayer) {
@@ -200,16 +177,15 @@ TEST_F(CourseRulesTest, EachResultGoesToItsOwnPlayer) {
     course.result1 = 500;
     course.result2 = 2000;
     rules().raceFrame(course, keys.keys(), ModeCourse2);
+    EXPECT_EQ("p1.input p2.input update1 p1.hit500 update2", calls());
     EXPECT_EQ(1, score1);
-    EXPECT_EQ(std::vector<int>{500}, p1.hits);
     EXPECT_EQ(80, score2);
-    EXPECT_TRUE(p2.hits.empty());
 
     course.result1 = 0;
     course.result2 = -1;
     rules().raceFrame(course, keys.keys(), ModeCourse2);
+    EXPECT_EQ("p1.input p2.input update1 update2", calls()) << "0 is no hit outside course 4";
     EXPECT_EQ(1, score1);
-    EXPECT_EQ(1u, p1.hits.size()) << "0 is no hit outside the boss course";
 }
 
 TEST_F(CourseRulesTest, EndSequenceSteersTheCraftsInPlayThenStartsTheNextMode) {
@@ -218,31 +194,22 @@ TEST_F(CourseRulesTest, EndSequenceSteersTheCraftsInPlayThenStartsTheNextMode) {
     course.playing = false;
     course.progressValue = 3;
     rules().raceFrame(course, keys.keys(), ModeCutscene1);
-    EXPECT_EQ("p1.steer p2.steer update1 update2", log.text);
+    EXPECT_EQ("p1.steer p1.finish3 p2.steer p2.finish3 update1 update2", calls());
     EXPECT_FLOAT_EQ(110.0f, p1.where.x);
     EXPECT_FLOAT_EQ(195.0f, p1.where.y);
-    EXPECT_EQ(3, p1.finishFrame);
-    EXPECT_EQ(3, p2.finishFrame);
 
-    log.text.clear();
     status1 = -1;
     rules().raceFrame(course, keys.keys(), ModeCutscene1);
-    EXPECT_EQ("p2.steer update1 update2", log.text) << "an out craft is not steered";
+    EXPECT_EQ("p2.steer p2.finish3 update1 update2", calls()) << "an out craft is not steered";
 
-    log.text.clear();
     status1 = 1;
     course.progressValue = 100;
     EXPECT_EQ(-1, rules().raceFrame(course, keys.keys(), ModeCutscene1));
-    EXPECT_EQ("p1.steer setMode12", log.text) << "the next mode starts at once";
-    EXPECT_EQ(100, p1.finishFrame);
-}
+    EXPECT_EQ("p1.steer p1.finish100 setMode12", calls()) << "the next mode starts at once";
 
-TEST_F(CourseRulesTest, OnePlayerEndSequenceSteersPlayerOneOnly) {
-    FakeRace course{log};
-    course.playing = false;
-    course.progressValue = 100;
+    playerCount = 1;
     EXPECT_EQ(-1, rules().raceFrame(course, keys.keys(), ModeCourse3));
-    EXPECT_EQ("p1.steer setMode5", log.text);
+    EXPECT_EQ("p1.steer p1.finish100 setMode5", calls());
 }
 
 TEST_F(CourseRulesTest, BossCourseHitsOnZeroBouncesAndFinishes) {
@@ -254,22 +221,16 @@ TEST_F(CourseRulesTest, BossCourseHitsOnZeroBouncesAndFinishes) {
     course.result1 = 0;
     course.bounces[0] = 1;
     EXPECT_EQ(15, rules().bossFrame(course, keys.keys()));
-    EXPECT_EQ(5, p1.course) << "bubbles in the boss chamber";
-    EXPECT_EQ(0, p2.course) << "not for a player who is out";
-    EXPECT_EQ(std::vector<int>{0}, p1.hits);
+    // Bubbles in the boss chamber, but not for a player who is out.
+    EXPECT_EQ("p1.course5 p1.input update1 p1.hit0 p1.bounce update2", calls());
     EXPECT_EQ(50, score1) << "a hit with no drift costs nothing";
-    EXPECT_EQ(1, p1.bounces);
-    EXPECT_EQ(0, p2.bounces);
-    EXPECT_EQ("p1.input update1 update2", log.text);
 
-    log.text.clear();
     course.bounceCalls = 0;
     course.bounces[0] = 0;
     course.bounces[1] = 1;
     course.finished = true;
     rules().bossFrame(course, keys.keys());
-    EXPECT_EQ(1, p2.bounces);
-    EXPECT_EQ("p1.input update1 setMode7 update2 setMode7", log.text);
+    EXPECT_EQ("p1.course5 p1.input update1 p1.hit0 setMode7 update2 p2.bounce setMode7", calls());
 }
 
 TEST_F(CourseRulesTest, OnePlayerBossFrameLeavesPlayerTwoAlone) {
@@ -278,68 +239,51 @@ TEST_F(CourseRulesTest, OnePlayerBossFrameLeavesPlayerTwoAlone) {
     course.result2 = 500;
     p1.inputResult = -1;
     rules().bossFrame(course, keys.keys());
-    EXPECT_EQ("p1.input gameOver update1 setMode7", log.text);
-    EXPECT_TRUE(p2.hits.empty());
-    EXPECT_EQ(0, p1.course) << "no bubbles before the boss fight";
+    // No bubbles before the boss fight.
+    EXPECT_EQ("p1.input gameOver update1 setMode7", calls());
 }
 
 TEST_F(CourseRulesTest, NewGameAndNextCourse) {
+    rules().startGame(3);
+    EXPECT_EQ("p1.start1/1 p1.lives3", calls());
+
     playerCount = 2;
     score1 = 70;
     score2 = 80;
     status1 = status2 = -1;
     rules().startGame(4);
+    EXPECT_EQ("p1.start1/2 p1.lives4 p2.start1/1 p2.lives4", calls());
     EXPECT_EQ(0, score1);
     EXPECT_EQ(0, score2);
     EXPECT_EQ(0, status1);
     EXPECT_EQ(0, status2);
-    EXPECT_EQ(1, p1.started);
-    EXPECT_EQ(2, p1.startedPlayerCount);
-    EXPECT_EQ(1, p2.started);
-    EXPECT_EQ(4, p1.lives);
-    EXPECT_EQ(4, p2.lives);
 
     score1 = 120;
     status2 = -1;
-    p2.lives = 0;
     rules().enterCourse(3);
-    EXPECT_EQ(3, p1.started);
-    EXPECT_EQ(1, p2.started) << "a player who is out stays out";
+    EXPECT_EQ("p1.start3/2", calls()) << "lives carry over; a player who is out stays out";
     EXPECT_EQ(120, score1);
-    EXPECT_EQ(4, p1.lives) << "lives carry over";
-    EXPECT_EQ(0, p2.lives);
-}
-
-TEST_F(CourseRulesTest, OnePlayerGameStartsOnlyPlayerOne) {
-    rules().startGame(3);
-    EXPECT_EQ(1, p1.started);
-    EXPECT_EQ(1, p1.startedPlayerCount);
-    EXPECT_EQ(0, p2.started);
-    EXPECT_EQ(0, p2.lives);
 }
 
 TEST_F(CourseRulesTest, DrawingOrderOfEachKindOfCourse) {
     playerCount = 2;
     FakeRace plain{log};
     rules().draw(plain, 1);
-    EXPECT_EQ("field p1.draw p2.draw hud banner1", log.text);
+    EXPECT_EQ("field p1.draw p2.draw hud banner1", calls());
 
-    log.text.clear();
     FakeFloorRace water{log};
     rules().draw(water, 2);
-    EXPECT_EQ("field p1.draw p2.draw floor popups hud banner2", log.text);
+    EXPECT_EQ("field p1.draw p2.draw floor popups hud banner2", calls());
 
-    log.text.clear();
     FakeBoss boss{log};
     status1 = -1;
     rules().draw(boss, 4);
-    EXPECT_EQ("field p2.draw hud banner4 fade", log.text) << "an out craft is not drawn";
+    EXPECT_EQ("field p2.draw hud banner4 fade", calls()) << "an out craft is not drawn";
 
-    log.text.clear();
     playerCount = 1;
     status1 = 0;
     rules().draw(plain, 3);
-    EXPECT_EQ("field p1.draw hud banner3", log.text);
+    EXPECT_EQ("field p1.draw hud banner3", calls());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "highscore/GameOver.h"
 #include "support/GameFixture.h"
 #include "support/HeldKeys.h"
 
@@ -28,13 +27,6 @@ class GameTest : public GameFixture {
     }
 };
 
-TEST_F(GameTest, OpensOnTheMenuWithOnePlayerNotPaused) {
-    load();
-    EXPECT_EQ(ModeMenu, game->mode());
-    EXPECT_EQ(1, game->playerCount());
-    EXPECT_FALSE(game->isPaused());
-}
-
 TEST_F(GameTest, CutscenesAndCoursesRestartTheClock) {
     load();
     game->setMode(ModeCourse1);
@@ -53,7 +45,7 @@ TEST_F(GameTest, CutscenesAndCoursesRestartTheClock) {
     }
 }
 
-TEST_F(GameTest, CourseOneStartsANewGame) {
+TEST_F(GameTest, CourseOneStartsANewGameAndLaterCoursesCarryItOn) {
     load();
     game->setPlayerCount(2);
     game->setMode(ModeCourse1);
@@ -61,29 +53,21 @@ TEST_F(GameTest, CourseOneStartsANewGame) {
     game->setMode(ModeCutscene0);
     game->setMode(ModeCourse1);
     EXPECT_TRUE(clockAtZero());
-    EXPECT_EQ(0, game->score1());
-    EXPECT_EQ(0, game->score2());
     EXPECT_EQ(0, game->status1());
     EXPECT_EQ(0, game->status2());
     const int lives = game->startingLives();
     EXPECT_GE(lives, 1);
     EXPECT_LE(lives, 8);
-    EXPECT_EQ(lives, game->player1().lives());
-    EXPECT_EQ(lives, game->player2().lives());
-    EXPECT_FLOAT_EQ(startOf(1, 1, 2).y, game->player1().position().y);
-    EXPECT_FLOAT_EQ(startOf(2, 1, 1).y, game->player2().position().y);
-}
-
-TEST_F(GameTest, LaterCoursesKeepLivesAndScoresAndRestartTheCrafts) {
-    load();
-    game->setMode(ModeCourse1);
-    const int lives = game->player1().lives();
-    for (int mode : {ModeCourse2, ModeCourse3, ModeCourse4}) {
+    for (int mode : {ModeCourse1, ModeCourse2, ModeCourse3, ModeCourse4}) {
+        SCOPED_TRACE(mode);
         game->setMode(mode);
-        EXPECT_EQ(lives, game->player1().lives());
         EXPECT_EQ(0, game->score1());
-        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 1).x, game->player1().position().x);
-        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 1).y, game->player1().position().y);
+        EXPECT_EQ(0, game->score2());
+        EXPECT_EQ(lives, game->player1().lives());
+        EXPECT_EQ(lives, game->player2().lives());
+        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 2).x, game->player1().position().x);
+        EXPECT_FLOAT_EQ(startOf(1, mode - 2, 2).y, game->player1().position().y);
+        EXPECT_FLOAT_EQ(startOf(2, mode - 2, 1).y, game->player2().position().y);
     }
 }
 
@@ -100,40 +84,29 @@ TEST_F(GameTest, ClockCountsMinutesWithoutLimit) {
     EXPECT_EQ(126, game->minutes());
 }
 
-TEST_F(GameTest, SpaceTogglesThePauseOncePerPressAndOnlyInCourses) {
+TEST_F(GameTest, SpaceTogglesThePauseOncePerPressOnlyInCoursesAndThePauseFreezesAll) {
     load();
+    EXPECT_EQ(ModeMenu, game->mode());
+    EXPECT_EQ(1, game->playerCount());
     HeldKeys space{SDLK_SPACE};
-    HeldKeys none;
+    HeldKeys right{SDLK_RIGHT};
     game->update(space.keys());
     EXPECT_FALSE(game->isPaused()) << "no pause in the menu";
 
     game->setMode(ModeCourse1);
     game->update(space.keys());
     ASSERT_TRUE(game->isPaused());
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(-1, game->update(space.keys()));
-    }
-    EXPECT_TRUE(game->isPaused()) << "holding Space toggles once";
-    game->update(none.keys());
-    EXPECT_TRUE(game->isPaused());
-    game->update(space.keys());
-    EXPECT_FALSE(game->isPaused());
-}
-
-TEST_F(GameTest, PauseFreezesClockTicksAndCrafts) {
-    load();
-    game->setMode(ModeCourse1);
-    HeldKeys spaceAndRight{SDLK_SPACE, SDLK_RIGHT};
-    HeldKeys right{SDLK_RIGHT};
-    game->update(spaceAndRight.keys());
     const Position before = game->player1().position();
     for (int i = 0; i < 30; ++i) {
         game->perFrameTick();
         game->perSecondTick();
-        EXPECT_EQ(-1, game->update(right.keys()));
+        EXPECT_EQ(-1, game->update(i < 5 ? space.keys() : right.keys()));
     }
+    EXPECT_TRUE(game->isPaused()) << "holding Space toggles once";
     EXPECT_TRUE(clockAtZero());
     EXPECT_FLOAT_EQ(before.x, game->player1().position().x);
+    game->update(space.keys());
+    EXPECT_FALSE(game->isPaused());
 }
 
 // A course left with Escape while paused used to leave the pause standing,
@@ -151,17 +124,6 @@ TEST_F(GameTest, MenuClearsAPauseLeftStanding) {
     game->perSecondTick();
     EXPECT_EQ(1, game->frameCounter());
     EXPECT_EQ(1, game->seconds());
-}
-
-TEST_F(GameTest, GameOverTakesTheBetterScoreAndTheModeTheTableDecides) {
-    load();
-    game->setPlayerCount(2);
-    game->setMode(ModeCourse3);
-    game->gameOver();
-    int expectedFinal = -1;
-    const int expectedMode = decideGameOver(game->score1(), game->score2(), expectedFinal);
-    EXPECT_EQ(expectedMode, game->mode());
-    EXPECT_EQ(expectedFinal, game->finalScore());
 }
 
 }  // namespace

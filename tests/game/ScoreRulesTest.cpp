@@ -8,25 +8,16 @@ namespace {
 
 constexpr int kMax = ScoreRules::kMaxScore;
 
-TEST(ScoreRulesTest, CrashCostsThirtyButNeverGoesBelowZero) {
-    EXPECT_EQ(0, ScoreRules::scoreAfter(29, 1));
-    EXPECT_EQ(0, ScoreRules::scoreAfter(30, 12));
-    EXPECT_EQ(1, ScoreRules::scoreAfter(31, 1000));
-    EXPECT_EQ(0, ScoreRules::scoreAfter(0, 500));
-}
-
-TEST(ScoreRulesTest, DoublingHalvingAndPoints) {
-    EXPECT_EQ(3, ScoreRules::scoreAfter(7, ScoreRules::kHalve));
-    EXPECT_EQ(0, ScoreRules::scoreAfter(0, ScoreRules::kHalve));
-    EXPECT_EQ(0, ScoreRules::scoreAfter(0, ScoreRules::kDouble));
-    EXPECT_EQ(250, ScoreRules::scoreAfter(125, ScoreRules::kDouble));
-    EXPECT_EQ(25, ScoreRules::scoreAfter(10, 1015));
-    EXPECT_EQ(110, ScoreRules::scoreAfter(10, 1100));
-    EXPECT_EQ(15, ScoreRules::scoreAfter(10, 1005));
-    EXPECT_EQ(210, ScoreRules::scoreAfter(10, 1200));
-    EXPECT_EQ(10, ScoreRules::scoreAfter(10, 0));
-    EXPECT_EQ(10, ScoreRules::scoreAfter(10, -1));
-    EXPECT_EQ(10, ScoreRules::scoreAfter(10, INT_MIN));
+TEST(ScoreRulesTest, CrashesCostThirtyDownToZeroDoublingHalvingAndPoints) {
+    const int d = ScoreRules::kDouble, h = ScoreRules::kHalve;
+    // score, result, score after
+    const int cases[][3] = {{29, 1, 0},     {30, 12, 0},     {31, 1000, 1},    {0, 500, 0},
+                            {7, h, 3},      {0, h, 0},       {0, d, 0},        {125, d, 250},
+                            {10, 1015, 25}, {10, 1100, 110}, {10, 1005, 15},   {10, 1200, 210},
+                            {10, 0, 10},    {10, -1, 10},    {10, INT_MIN, 10}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c[2], ScoreRules::scoreAfter(c[0], c[1])) << c[0] << " after " << c[1];
+    }
 }
 
 // Repeated doubling used to overflow a signed 32-bit score; scores stop at
@@ -50,13 +41,14 @@ TEST(ScoreRulesTest, ScoresSaturateInsteadOfOverflowing) {
 }
 
 TEST(ScoreRulesTest, WhichResultsHitTheCraft) {
-    EXPECT_EQ(ScoreRules::kNoHit, ScoreRules::hitDrift(0, false));
-    EXPECT_EQ(0, ScoreRules::hitDrift(0, true)) << "course 4 destroys the craft on 0";
-    EXPECT_EQ(1, ScoreRules::hitDrift(1, false));
-    EXPECT_EQ(1000, ScoreRules::hitDrift(1000, true));
-    EXPECT_EQ(ScoreRules::kNoHit, ScoreRules::hitDrift(1001, true));
-    EXPECT_EQ(ScoreRules::kNoHit, ScoreRules::hitDrift(ScoreRules::kDouble, false));
-    EXPECT_EQ(ScoreRules::kNoHit, ScoreRules::hitDrift(-1, true));
+    const int none = ScoreRules::kNoHit;
+    // result, boss course, drift; course 4 destroys the craft on 0
+    const int cases[][3] = {{0, 0, none},    {0, 1, 0},       {1, 0, 1},
+                            {1000, 1, 1000}, {1001, 1, none}, {ScoreRules::kDouble, 0, none},
+                            {-1, 1, none}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c[2], ScoreRules::hitDrift(c[0], c[1] == 1)) << c[0] << ", boss " << c[1];
+    }
 }
 
 }  // namespace
