@@ -128,7 +128,7 @@ TEST_F(Level3Test, ObstaclesSpawnAtTheRightEdgeWithinTheirRanges) {
     EXPECT_LT(spawned, 150);
 }
 
-TEST_F(Level3Test, NoObstacleSpawnsWhenEverySlotIsTaken) {
+TEST_F(Level3Test, NoObstacleSpawnsWithEverySlotTakenFromSecond32OrInTheApproach) {
     for (int i = 0; i < Level3::kSlots; ++i) {
         place(i, i % 8, 500, 40 + 20 * i, 0);
     }
@@ -138,10 +138,9 @@ TEST_F(Level3Test, NoObstacleSpawnsWhenEverySlotIsTaken) {
     for (int i = 0; i < Level3::kSlots; ++i) {
         EXPECT_EQ(500, level.obstacle(i).x);
         EXPECT_EQ(40 + 20 * i, level.obstacle(i).y);
+        level.setObstacle(i, Obstacle{});
     }
-}
 
-TEST_F(Level3Test, NoObstacleSpawnsFromSecond32OrAfterTheApproachBegins) {
     level.perSecondTick(32, 0, true);
     for (int frame = 0; frame < 500; ++frame) {
         level.updatePlayer1(0, 250, false);
@@ -174,57 +173,44 @@ TEST_F(Level3Test, FreedScenerySlotIsRefilledAtTheRightEdgeNextFrame) {
 
 class Level3DrawTest : public Level3Test {
   protected:
-    Uint8 greyAt(int x, int y) {
-        Uint8 r, g, b;
-        screen.rgbAt(x, y, r, g, b);
-        return g;
+    void SetUp() override {
+        Level3Test::SetUp();
+        for (int i = 0; i < Level3::kSlots; ++i) {
+            level.setScenery(i, SceneryObject{});
+        }
+    }
+    TestRgb colourAt(int x, int y) {
+        TestRgb c{};
+        screen.rgbAt(x, y, c.r, c.g, c.b);
+        return c;
     }
 };
 
 TEST_F(Level3DrawTest, PopupFadesAfterItsTenthFrame) {
-    clearScenery();
-    ScorePopup popup;
-    popup.value = 15;
-    popup.x = 411.0f;  // digits' left edge at 400, the "1" at 378
-    popup.y = 300.0f;
+    // The digits' left edge at 400, the "1" at 378.
     const struct {
         int timer;
         int grey;
     } cases[] = {{10, 200}, {15, 200 * 130 / 255}, {0, 0}};
     for (const auto& c : cases) {
-        popup.timer = c.timer;
-        level.setPopup(4, popup);
+        level.setPopup(4, ScorePopup{15, c.timer, 411.0f, 300.0f});
         screen.fill(0, 0, 0);
         level.draw();
-        EXPECT_NEAR(c.grey, greyAt(405, 310), 2) << "timer " << c.timer;
-        EXPECT_NEAR(c.grey, greyAt(385, 310), 2) << "timer " << c.timer;
+        EXPECT_NEAR(c.grey, colourAt(405, 310).g, 2) << "timer " << c.timer;
+        EXPECT_NEAR(c.grey, colourAt(385, 310).g, 2) << "timer " << c.timer;
     }
 }
 
 TEST_F(Level3DrawTest, BandsObstaclesAndBonusAreDrawnWhereTheyAre) {
-    clearScenery();
     level.setObstacle(0, obstacleAt(0, 300, 200, 10));
-    BonusObject bonus;
-    bonus.active = true;
-    bonus.kind = 1;
-    bonus.x = 500;
-    bonus.y = 300;
-    bonus.width = 40;
-    bonus.height = 24;
-    level.setBonus(bonus);
+    level.setBonus(BonusObject{true, 40, 24, 500, 300, 20, 1});
     screen.fill(0, 0, 0);
     level.draw();
-    Uint8 r, g, b;
-    screen.rgbAt(400, 49, r, g, b);
-    EXPECT_EQ(80, g) << "top band";
-    screen.rgbAt(400, 50, r, g, b);
-    EXPECT_EQ(0, g);
-    screen.rgbAt(400, 570, r, g, b);
-    EXPECT_EQ(90, g) << "bottom band";
-    screen.rgbAt(310, 210, r, g, b);
-    EXPECT_EQ(200, g) << "obstacle";
-    screen.rgbAt(510, 310, r, g, b);
-    EXPECT_EQ(200, b) << "halving bonus";
+    EXPECT_EQ(80, colourAt(400, 49).g) << "top band";
+    EXPECT_EQ(0, colourAt(400, 50).g);
+    EXPECT_EQ(90, colourAt(400, 570).g) << "bottom band";
+    EXPECT_EQ(200, colourAt(310, 210).g) << "obstacle";
+    EXPECT_EQ(200, colourAt(510, 310).b) << "halving bonus";
 }
 
 }  // namespace

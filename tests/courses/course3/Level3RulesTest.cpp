@@ -10,15 +10,8 @@ class Level3RulesTest : public Level3Test {
         level.takeSoundEvent();  // the course music
     }
     BonusObject bonusAt(int kind, int x, int y) const {
-        BonusObject bonus;
-        bonus.active = true;
-        bonus.kind = kind;
-        bonus.width = level.bonusPicture(kind).width();
-        bonus.height = level.bonusPicture(kind).height();
-        bonus.x = x;
-        bonus.y = y;
-        bonus.speed = 20;
-        return bonus;
+        const ObxImage& picture = level.bonusPicture(kind);
+        return BonusObject{true, picture.width(), picture.height(), x, y, 20, kind};
     }
 };
 
@@ -63,10 +56,7 @@ TEST_F(Level3RulesTest, CrashOnALaterSlotReplacesANearPass) {
 TEST_F(Level3RulesTest, CrashEndsTheSlotLoopButNotTheBonusTest) {
     for (int i = 0; i < Level3::kSlots; ++i) {
         place(i, 8, 600, 100, 10);
-        ScorePopup popup;
-        popup.value = 5;
-        popup.timer = 5;
-        level.setPopup(i, popup);
+        level.setPopup(i, ScorePopup{5, 5, 0.0f, 0.0f});
     }
     place(3, 7, 107, 290, 17);
     level.setRings(3, RingFlags{});
@@ -91,10 +81,7 @@ TEST_F(Level3RulesTest, CrashEndsTheSlotLoopButNotTheBonusTest) {
 
 TEST_F(Level3RulesTest, ACraftThatCannotCollideStillLetsTheFieldRun) {
     place(0, 7, 107, 290, 17);
-    ScorePopup popup;
-    popup.value = 10;
-    popup.timer = 19;
-    level.setPopup(5, popup);
+    level.setPopup(5, ScorePopup{10, 19, 0.0f, 0.0f});
     const int topBand = level.topBand(0).x;
     EXPECT_EQ(0, level.updatePlayer1(100, 300, false));
     EXPECT_EQ(90, level.obstacle(0).x);
