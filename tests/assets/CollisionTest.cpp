@@ -33,16 +33,7 @@ TEST_P(CollisionTest, OnlyTheInsetOfTheBoxCanBeHit) {
     const ObxImage image = load(TestPicture(10, 8));
     const Box box{100, 50, 10, 8};
 
-    EXPECT_EQ(0, pointHitsImage(101, 53, box, image)) << "one pixel inside the left edge";
-    EXPECT_EQ(1, pointHitsImage(102, 53, box, image));
-    EXPECT_EQ(1, pointHitsImage(108, 53, box, image)) << "column width - 2";
-    EXPECT_EQ(0, pointHitsImage(109, 53, box, image)) << "column width - 1";
-    EXPECT_EQ(0, pointHitsImage(104, 51, box, image)) << "one pixel inside the top edge";
-    EXPECT_EQ(1, pointHitsImage(104, 52, box, image));
-    EXPECT_EQ(1, pointHitsImage(104, 56, box, image)) << "row height - 2";
-    EXPECT_EQ(0, pointHitsImage(104, 57, box, image)) << "row height - 1";
-
-    // The whole neighbourhood, and the box-only twin agrees everywhere.
+    // Columns 2 to width - 2 and rows 2 to height - 2, the box-only twin alike.
     for (int py = 40; py < 70; ++py) {
         for (int px = 90; px < 120; ++px) {
             const int inside = px >= 102 && px <= 108 && py >= 52 && py <= 56;
@@ -52,51 +43,39 @@ TEST_P(CollisionTest, OnlyTheInsetOfTheBoxCanBeHit) {
     }
 }
 
-TEST_P(CollisionTest, OnlyExactPureRedIsEmpty) {
+TEST_P(CollisionTest, OnlyExactPureRedIsEmptyAndWhatCollidesIsWhatIsSeen) {
+    // Near-red colours that a 16-bit display rounds onto the transparent one
+    // were once left unseen there though they collided.
+    const TestRgb row[] = {{254, 0, 0},     {255, 1, 0}, {255, 0, 1}, {255, 0, 0}, {0, 0, 0},
+                           {255, 255, 255}, {250, 3, 2}, {250, 3, 6}, {30, 60, 90}};
+    const int expected[] = {1, 1, 1, 0, 1, 1, 1, 1, 1};
     TestPicture picture(12, 8, kTransparent);
-    picture.set(2, 2, TestRgb{254, 0, 0});
-    picture.set(3, 2, TestRgb{255, 1, 0});
-    picture.set(4, 2, TestRgb{255, 0, 1});
-    picture.set(5, 2, TestRgb{255, 0, 0});
-    picture.set(6, 2, TestRgb{0, 0, 0});
-    picture.set(7, 2, TestRgb{255, 255, 255});
-    picture.set(8, 2, TestRgb{250, 3, 2});
+    for (int i = 0; i < 9; ++i) {
+        picture.set(2 + i, 2, row[i]);
+    }
     const ObxImage image = load(picture);
     const Box box{200, 100, 12, 8};
-    const int expected[] = {1, 1, 1, 0, 1, 1, 1};
     // Twice: before and after the picture was first drawn (and run-length
     // encoded for the blit).
     for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 9; ++i) {
             EXPECT_EQ(expected[i], pointHitsImage(202 + i, 102, box, image)) << "column " << 2 + i;
             EXPECT_EQ(expected[i], isSolidPixel(2 + i, 2, image));
         }
         EXPECT_EQ(0, pointHitsImage(205, 104, box, image));
         EXPECT_EQ(1, pointInBox(205, 104, box)) << "the box alone does count there";
-        image.draw(screen.surface(), 0, 0);
-    }
-}
 
-TEST_P(CollisionTest, WhatCollidesIsWhatIsSeen) {
-    // Near-red colours that a 16-bit display rounds onto the transparent one.
-    TestPicture picture(8, 2, kTransparent);
-    picture.set(1, 0, TestRgb{254, 0, 0});
-    picture.set(2, 0, TestRgb{255, 1, 0});
-    picture.set(3, 0, TestRgb{255, 0, 1});
-    picture.set(4, 0, TestRgb{250, 3, 6});
-    picture.set(5, 0, TestRgb{30, 60, 90});
-    picture.set(1, 1, TestRgb{0, 0, 0});
-    const ObxImage image = load(picture);
-    screen.fill(20, 100, 180);
-    Uint8 br, bg, bb;
-    screen.rgbAt(0, 0, br, bg, bb);
-    image.draw(screen.surface(), 10, 10);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            Uint8 r, g, b;
-            screen.rgbAt(10 + x, 10 + y, r, g, b);
-            const bool seen = r != br || g != bg || b != bb;
-            EXPECT_EQ(seen, image.isSolidPixel(x, y) == 1) << x << "," << y;
+        screen.fill(20, 100, 180);
+        Uint8 br, bg, bb;
+        screen.rgbAt(0, 0, br, bg, bb);
+        image.draw(screen.surface(), 10, 10);
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 12; ++x) {
+                Uint8 r, g, b;
+                screen.rgbAt(10 + x, 10 + y, r, g, b);
+                const bool seen = r != br || g != bg || b != bb;
+                EXPECT_EQ(seen, image.isSolidPixel(x, y) == 1) << x << "," << y;
+            }
         }
     }
 }
@@ -175,29 +154,25 @@ INSTANTIATE_TEST_SUITE_P(DisplayDepths, CollisionTest, ::testing::Values(32, 16)
                          });
 
 TEST(CraftProbePoints, PositionPlusOffsetTruncatedTowardZero) {
-    ProbePoint points[kProbePointCount];
-    craftProbePoints(10.9f, 20.7f, points);
-    const ProbePoint expected[] = {{51, 23}, {10, 48}, {93, 48}, {51, 60}, {51, 32}, {51, 44}};
-    for (int i = 0; i < kProbePointCount; ++i) {
-        EXPECT_EQ(expected[i].x, points[i].x) << i;
-        EXPECT_EQ(expected[i].y, points[i].y) << i;
-    }
-
-    // Left of and above the screen the sums truncate toward zero, not down.
-    craftProbePoints(-41.5f, -3.5f, points);
-    const ProbePoint negative[] = {{0, 0}, {-41, 24}, {41, 24}, {0, 36}, {0, 8}, {0, 20}};
-    for (int i = 0; i < kProbePointCount; ++i) {
-        EXPECT_EQ(negative[i].x, points[i].x) << i;
-        EXPECT_EQ(negative[i].y, points[i].y) << i;
-    }
-
-    // Half a pixel left of and above the screen: the offset is added before
-    // truncating (truncating the position first would give 41, 3 and 28).
-    craftProbePoints(-0.5f, -0.5f, points);
-    const ProbePoint edge[] = {{40, 2}, {0, 27}, {82, 27}, {40, 39}, {40, 11}, {40, 23}};
-    for (int i = 0; i < kProbePointCount; ++i) {
-        EXPECT_EQ(edge[i].x, points[i].x) << i;
-        EXPECT_EQ(edge[i].y, points[i].y) << i;
+    struct Case {
+        float x, y;
+        ProbePoint expected[kProbePointCount];
+    };
+    const Case cases[] = {
+        {10.9f, 20.7f, {{51, 23}, {10, 48}, {93, 48}, {51, 60}, {51, 32}, {51, 44}}},
+        // Left of and above the screen the sums truncate toward zero, not down.
+        {-41.5f, -3.5f, {{0, 0}, {-41, 24}, {41, 24}, {0, 36}, {0, 8}, {0, 20}}},
+        // The offset is added before truncating (truncating the position first
+        // would give 41, 3 and 28).
+        {-0.5f, -0.5f, {{40, 2}, {0, 27}, {82, 27}, {40, 39}, {40, 11}, {40, 23}}},
+    };
+    for (const Case& c : cases) {
+        ProbePoint points[kProbePointCount];
+        craftProbePoints(c.x, c.y, points);
+        for (int i = 0; i < kProbePointCount; ++i) {
+            EXPECT_EQ(c.expected[i].x, points[i].x) << c.x << ", point " << i;
+            EXPECT_EQ(c.expected[i].y, points[i].y) << c.y << ", point " << i;
+        }
     }
 }
 

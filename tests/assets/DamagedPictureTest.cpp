@@ -33,7 +33,11 @@ TEST(DamagedPictureTest, BrokenHeadersAndShortFilesGiveAnAbsentPicture) {
     const std::string cut = folder.file("cut.obx");
     const std::string huge = folder.file("huge.obx");
     const std::string depth = folder.file("depth.obx");
+    const std::string junk = folder.file("junk.obx");
     std::fclose(std::fopen(empty.c_str(), "wb"));
+    FILE* f = std::fopen(junk.c_str(), "wb");
+    std::fputs("0000 this is not a picture", f);
+    std::fclose(f);
     ASSERT_TRUE(TestPicture(40, 30).write(cut));
     truncate(cut, 54 + 40 * 3 * 10);
     ASSERT_TRUE(TestPicture(4, 4).write(huge));
@@ -41,7 +45,7 @@ TEST(DamagedPictureTest, BrokenHeadersAndShortFilesGiveAnAbsentPicture) {
     ASSERT_TRUE(TestPicture(4, 4).write(depth));
     patchByte(depth, 29, 0x20);  // 8216 bits per pixel
 
-    for (const std::string& path : {empty, cut, huge, depth}) {
+    for (const std::string& path : {empty, cut, huge, depth, junk}) {
         ObxImage image;
         EXPECT_EQ(-1, image.load(path.c_str(), screen.surface())) << path;
         EXPECT_EQ(0, image.width());
