@@ -3,16 +3,10 @@
 #include <cstdlib>
 
 #include "courses/course4/Level4Fixture.h"
+#include "support/RandCalls.h"
 
 class Level4BossTest : public Level4Fixture {
   protected:
-    int activeShots() const {
-        int count = 0;
-        for (int i = 0; i < Level4::kProjectileSlots; ++i) {
-            count += level_.projectile(i).active ? 1 : 0;
-        }
-        return count;
-    }
     // A still drift point, so that only the wobble moves the brain.
     void holdDriftPoint(int x, int y) { level_.boss().setDriftPoint(x, y, x, y); }
 };
@@ -25,6 +19,12 @@ TEST_F(Level4BossTest, TheBeamCycleBeginsOnlyWithTheBrainAtOrLeftOf520) {
     level_.bossStep();
     EXPECT_EQ(boss.attackTimer(), 0);
     EXPECT_EQ(boss.attackPhase(), BrainBoss::Drifting);
+    boss.setBrainPosition(400, 250);
+    boss.setRetreating(1);
+    boss.setAttack(159, BrainBoss::Drifting);
+    level_.bossStep();
+    EXPECT_EQ(boss.attackTimer(), 0) << "a retreating brain skips its attack";
+    boss.setRetreating(0);
 
     holdDriftPoint(320, 250);  // keeps the brain at x 310..330
     boss.setBrainPosition(520, 250);
@@ -39,16 +39,6 @@ TEST_F(Level4BossTest, TheBeamCycleBeginsOnlyWithTheBrainAtOrLeftOf520) {
                                           : BrainBoss::Drifting;
         EXPECT_EQ(boss.attackPhase(), expected) << "step " << step;
     }
-    EXPECT_EQ(boss.attackTimer(), 0);
-}
-
-TEST_F(Level4BossTest, ARetreatingBrainSkipsItsAttack) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    boss.setBrainPosition(400, 250);
-    boss.setRetreating(1);
-    boss.setAttack(159, BrainBoss::Drifting);
-    level_.bossStep();
     EXPECT_EQ(boss.attackTimer(), 0);
 }
 
@@ -144,24 +134,15 @@ TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
 
 TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
     enterBossFight();
-    Projectile parked;
-    parked.active = true;
-    parked.x = 300;
     for (int i = 0; i < Level4::kProjectileSlots; ++i) {
-        level_.setProjectile(i, parked);
+        level_.setProjectile(i, shotAt(300, 0, 0));
     }
     level_.boss().setBossClock(40);
     level_.boss().setAttack(0, BrainBoss::Drifting);
     srand(5);
     level_.bossStep();
-    const int next = rand();
     EXPECT_EQ(activeShots(), 40);
-    // Mouth, base and the four spreads; no shot draws its own.
-    srand(5);
-    for (int i = 0; i < 6; ++i) {
-        rand();
-    }
-    EXPECT_EQ(rand(), next);
+    EXPECT_EQ(6, randCallsSince(5)) << "mouth, base and the four spreads; no shot draws its own";
 }
 
 TEST_F(Level4BossTest, TheBrainWobblesAboutItsDriftPointAndTheStalkFollows) {
@@ -222,10 +203,13 @@ TEST_F(Level4BossTest, WobbleAndStalkFollowTheirFormulasStepByStep) {
     }
 }
 
-TEST_F(Level4BossTest, RamsCostHitPointsAndTheThirdKills) {
+TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     enterBossFight();
     level_.takeSoundEvent();
+    level_.boss().setAttack(200, BrainBoss::Firing);
     EXPECT_EQ(level_.hurtBrain(), 1100);
+    EXPECT_EQ(level_.boss().attackTimer(), 0) << "the beam ends at once";
+    EXPECT_EQ(level_.boss().attackPhase(), BrainBoss::Drifting);
     EXPECT_EQ(level_.takeSoundEvent(), 15);
     EXPECT_EQ(level_.takeBounce(), 1);
     EXPECT_EQ(level_.takeBounce(), 0);
@@ -241,14 +225,6 @@ TEST_F(Level4BossTest, RamsCostHitPointsAndTheThirdKills) {
     EXPECT_EQ(level_.state(), BossDeath);
     EXPECT_EQ(level_.boss().bossClock(), 0);
     EXPECT_FALSE(level_.inBossFight());
-}
-
-TEST_F(Level4BossTest, ARamEndsTheBeamAtOnce) {
-    enterBossFight();
-    level_.boss().setAttack(200, BrainBoss::Firing);
-    level_.hurtBrain();
-    EXPECT_EQ(level_.boss().attackTimer(), 0);
-    EXPECT_EQ(level_.boss().attackPhase(), BrainBoss::Drifting);
 }
 
 TEST_F(Level4BossTest, TheRetreatHurriesRightAndEndsAt620) {
@@ -280,49 +256,40 @@ TEST_F(Level4BossTest, TheRetreatHurriesRightAndEndsAt620) {
     EXPECT_GE(boss.brain().x, 600);
 }
 
-TEST_F(Level4BossTest, AKillingRamByPlayer1FinishesTheCourse63FramesLater) {
-    enterBossFight();
-    level_.boss().setHitPoints(1);
-    freezeBrainAt(430, 250);
-    const int shots = activeShots();
-    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 1200);
-    EXPECT_EQ(level_.state(), BossDeath);
-    // The first death step ran in the same update and fired a volley.
-    EXPECT_EQ(level_.boss().bossClock(), 1);
-    EXPECT_EQ(activeShots(), shots + 4);
-    for (int frame = 1; frame < 63; ++frame) {
+// Player 1's update runs the first death step itself, with its volley, so
+// its killing ram finishes the course a frame sooner than player 2's.
+TEST_F(Level4BossTest, AKillingRamFinishesTheCourse63Or64FramesLater) {
+    for (int player = 1; player <= 2; ++player) {
+        SCOPED_TRACE(player);
+        srand(1);
+        level_.reset();
+        enterBossFight();
+        level_.boss().setHitPoints(1);
+        freezeBrainAt(430, 250);
+        const int shots = activeShots();
+        if (player == 1) {
+            EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 1200);
+            EXPECT_EQ(level_.boss().bossClock(), 1);
+            EXPECT_EQ(activeShots(), shots + 4);
+        } else {
+            EXPECT_EQ(level_.updatePlayer1(0.0f, 280.0f, false), -1);
+            EXPECT_EQ(level_.updatePlayer2(ramX(), ramY(), true), 1200);
+            EXPECT_EQ(level_.boss().bossClock(), 0);
+        }
+        EXPECT_EQ(level_.state(), BossDeath);
+        const int frames = player == 1 ? 63 : 64;
+        for (int frame = 1; frame < frames; ++frame) {
+            runFrames(1);
+            ASSERT_FALSE(level_.isFinished()) << frame;
+        }
         runFrames(1);
-        ASSERT_FALSE(level_.isFinished()) << frame;
+        EXPECT_TRUE(level_.isFinished());
     }
-    runFrames(1);
-    EXPECT_TRUE(level_.isFinished());
-}
-
-TEST_F(Level4BossTest, AKillingRamByPlayer2FinishesTheCourse64FramesLater) {
-    enterBossFight();
-    level_.boss().setHitPoints(1);
-    freezeBrainAt(430, 250);
-    EXPECT_EQ(level_.updatePlayer1(0.0f, 280.0f, false), -1);
-    EXPECT_EQ(level_.updatePlayer2(ramX(), ramY(), true), 1200);
-    EXPECT_EQ(level_.boss().bossClock(), 0);
-    for (int frame = 1; frame < 64; ++frame) {
-        runFrames(1);
-        ASSERT_FALSE(level_.isFinished()) << frame;
-    }
-    runFrames(1);
-    EXPECT_TRUE(level_.isFinished());
 }
 
 TEST_F(Level4BossTest, ShotsStopMovingOnceTheBrainIsDead) {
     enterBossFight();
-    Projectile shot;
-    shot.active = true;
-    shot.x = 300;
-    shot.y = 300;
-    shot.speedX = 3;
-    shot.speedY = 1;
-    shot.width = shot.height = 10;
-    level_.setProjectile(0, shot);
+    level_.setProjectile(0, shotAt(300, 300, 3, 1));
     level_.boss().setHitPoints(1);
     level_.hurtBrain();
     runFrames(10);

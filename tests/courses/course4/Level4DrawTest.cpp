@@ -11,12 +11,7 @@ class Level4DrawTest : public Level4Fixture {
 
 TEST_F(Level4DrawTest, TheApproachShowsNothingOfTheChamber) {
     runFrames(10);
-    Projectile shot;
-    shot.active = true;
-    shot.x = 100;
-    shot.y = 200;
-    shot.width = shot.height = 10;
-    level_.setProjectile(0, shot);
+    level_.setProjectile(0, shotAt(100, 200));
     level_.boss().setBrainPosition(300, 200);
     level_.setChamberX(-200);
     drawOnBlank();
@@ -31,14 +26,8 @@ TEST_F(Level4DrawTest, TheApproachShowsNothingOfTheChamber) {
 TEST_F(Level4DrawTest, TheFightDrawsShotsUnderTheChamberAndTheBrainOverItsStalk) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    Projectile shot;
-    shot.active = true;
-    shot.width = shot.height = 10;
-    shot.x = 100;
-    shot.y = 200;
-    level_.setProjectile(0, shot);
-    shot.x = 760;  // behind the front wall
-    level_.setProjectile(1, shot);
+    level_.setProjectile(0, shotAt(100, 200));
+    level_.setProjectile(1, shotAt(760, 200));  // behind the front wall
     drawOnBlank();
     EXPECT_TRUE(pixelIs(105, 205, kShot));
     EXPECT_TRUE(pixelIs(765, 205, kWall));
@@ -151,22 +140,20 @@ TEST_F(Level4DrawTest, TheFadeDarkensTheWholeScreenWithTheDeathClock) {
 }
 
 TEST_F(Level4DrawTest, PopupsShowFadeAndHide) {
-    ScorePopup popup;
-    popup.value = 5;
-    popup.timer = 0;
-    popup.x = 211.0f;
-    popup.y = 300.0f;
-    level_.setPopup(4, popup);
-    drawOnBlank();
-    EXPECT_FALSE(pixelIs(205, 305, kDigit));
-    popup.timer = 10;
-    level_.setPopup(4, popup);
-    drawOnBlank();
-    EXPECT_TRUE(pixelIs(205, 305, kDigit));
-    popup.timer = 11;
-    level_.setPopup(4, popup);
-    drawOnBlank();
-    Uint8 r = 0, g = 0, b = 0;
-    screen_.rgbAt(205, 305, r, g, b);
-    EXPECT_NEAR(r, kBlank.r + (kDigit.r - kBlank.r) * 230 / 255, 3);
+    const struct {
+        int timer;
+        int alpha;
+        int tolerance;
+    } cases[] = {{0, 0, 0}, {10, 255, 0}, {11, 230, 3}};
+    for (const auto& c : cases) {
+        level_.setPopup(4, ScorePopup{5, c.timer, 211.0f, 300.0f});
+        drawOnBlank();
+        Uint8 shown[3] = {0, 0, 0};
+        screen_.rgbAt(205, 305, shown[0], shown[1], shown[2]);
+        const int digit[3] = {kDigit.r, kDigit.g, kDigit.b};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(shown[i], kBlank.r + (digit[i] - kBlank.r) * c.alpha / 255, c.tolerance)
+                << "timer " << c.timer << ", channel " << i;
+        }
+    }
 }

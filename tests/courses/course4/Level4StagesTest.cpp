@@ -4,28 +4,47 @@
 
 using Level4StagesTest = Level4Fixture;
 
-TEST_F(Level4StagesTest, ResetStartsTheApproachWithItsMusicOnce) {
+// A reset, here after a finished game, starts the course afresh.
+TEST_F(Level4StagesTest, ResetStartsTheApproachAfreshWithItsMusicOnce) {
+    enterBossFight();
+    level_.hurtBrain();
+    level_.hurtBrain();
+    level_.hurtBrain();
+    ASSERT_EQ(level_.state(), BossDeath);
+    runFrames(64);
+    ASSERT_TRUE(level_.isFinished());
+    level_.reset();
     EXPECT_EQ(level_.state(), Playing);
+    EXPECT_FALSE(level_.isFinished());
     EXPECT_EQ(level_.takeSoundEvent(), 4);
     EXPECT_EQ(level_.takeSoundEvent(), -1);
-    EXPECT_EQ(level_.boss().hitPoints(), 3);
     EXPECT_EQ(level_.takeBounce(), 0);
+    EXPECT_EQ(level_.boss().hitPoints(), 3);
+    EXPECT_EQ(level_.boss().retreating(), 0);
+    EXPECT_EQ(level_.boss().brain().x, 800);
+    EXPECT_EQ(level_.wrapCount(), 0);
+    EXPECT_EQ(level_.frontWall().x, 800);
+    EXPECT_EQ(level_.bottomBand(0).y, 550);
+    EXPECT_EQ(level_.bottomBand(1).x, 800);
+    EXPECT_EQ(level_.bottomBand(1).speed, 5);
+    EXPECT_EQ(level_.farBackground(1).x, 800);
     for (int i = 0; i < Level4::kScenerySlots; ++i) {
         const SceneryObject& object = level_.scenery(i);
         EXPECT_TRUE(object.active);
-        EXPECT_GE(object.speed, 5);
-        EXPECT_LE(object.speed, 14);
-        EXPECT_GE(object.y, 40);
-        EXPECT_LE(object.y, 539);
+        EXPECT_TRUE(object.speed >= 5 && object.speed <= 14) << object.speed;
+        EXPECT_TRUE(object.y >= 40 && object.y <= 539) << object.y;
         EXPECT_EQ(object.width, 30);
     }
     for (int i = 0; i < Level4::kObstacleSlots; ++i) {
         EXPECT_FALSE(level_.obstacle(i).active);
         EXPECT_EQ(level_.popup(i).value, -1);
     }
-    EXPECT_EQ(level_.bottomBand(0).y, 550);
-    EXPECT_EQ(level_.bottomBand(1).x, 800);
-    EXPECT_EQ(level_.farBackground(1).x, 800);
+    for (int i = 0; i < Level4::kProjectileSlots; ++i) {
+        EXPECT_FALSE(level_.projectile(i).active);
+    }
+    runFrames(321);
+    EXPECT_EQ(level_.state(), ChamberArrival);
+    EXPECT_EQ(level_.chamberX(), 795);
 }
 
 TEST_F(Level4StagesTest, ResetDrawsTheSceneryFromRandInItsOrder) {
@@ -122,31 +141,6 @@ TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
     for (int i = 0; i < Level4::kObstacleSlots; ++i) {
         EXPECT_FALSE(level_.obstacle(i).active);
     }
-}
-
-TEST_F(Level4StagesTest, ASecondGameStartsTheCourseAfresh) {
-    enterBossFight();
-    level_.hurtBrain();
-    level_.hurtBrain();
-    level_.hurtBrain();
-    ASSERT_EQ(level_.state(), BossDeath);
-    runFrames(64);
-    ASSERT_TRUE(level_.isFinished());
-    level_.reset();
-    EXPECT_EQ(level_.state(), Playing);
-    EXPECT_FALSE(level_.isFinished());
-    EXPECT_EQ(level_.boss().hitPoints(), 3);
-    EXPECT_EQ(level_.boss().retreating(), 0);
-    EXPECT_EQ(level_.wrapCount(), 0);
-    EXPECT_EQ(level_.bottomBand(1).speed, 5);
-    EXPECT_EQ(level_.frontWall().x, 800);
-    EXPECT_EQ(level_.boss().brain().x, 800);
-    for (int i = 0; i < Level4::kProjectileSlots; ++i) {
-        EXPECT_FALSE(level_.projectile(i).active);
-    }
-    runFrames(321);
-    EXPECT_EQ(level_.state(), ChamberArrival);
-    EXPECT_EQ(level_.chamberX(), 795);
 }
 
 // Nothing clears the screen, so the two background tiles must meet with no

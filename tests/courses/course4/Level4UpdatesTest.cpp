@@ -10,15 +10,6 @@ class Level4UpdatesTest : public Level4Fixture {
         Level4Fixture::SetUp();
         level_.takeSoundEvent();
     }
-    Projectile shotAt(int x, int y) const {
-        Projectile shot;
-        shot.active = true;
-        shot.x = x;
-        shot.y = y;
-        shot.speedX = 2;
-        shot.width = shot.height = 10;
-        return shot;
-    }
 };
 
 TEST_F(Level4UpdatesTest, AFrameWithNothingReportsMinusOne) {
@@ -32,6 +23,12 @@ TEST_F(Level4UpdatesTest, AFrameWithNothingReportsMinusOne) {
 }
 
 TEST_F(Level4UpdatesTest, AShotInTheFightCostsTheCraftButNoPointsAndFliesOn) {
+    enterChamberArrival();
+    level_.setProjectile(0, shotAt(144, 310));
+    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1) << "not while the chamber arrives";
+    EXPECT_EQ(level_.projectile(0).x, 140);  // drifting with the field
+    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), -1);
+
     enterBossFight();
     calmBoss();
     level_.setProjectile(7, shotAt(142, 310));
@@ -45,14 +42,6 @@ TEST_F(Level4UpdatesTest, AShotInTheFightCostsTheCraftButNoPointsAndFliesOn) {
     // A centre outside the craft's box (its outer pixels do not count).
     level_.setProjectile(7, shotAt(kClearX + 84 - 5 + 2, 310));
     EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
-}
-
-TEST_F(Level4UpdatesTest, ShotsDoNotHurtWhileTheChamberArrives) {
-    enterChamberArrival();
-    level_.setProjectile(0, shotAt(144, 310));
-    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), -1);
-    EXPECT_EQ(level_.projectile(0).x, 140);  // drifting with the field
-    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, true), -1);
 }
 
 TEST_F(Level4UpdatesTest, BandsHurtWithTheirOwnSpeed) {
@@ -98,10 +87,7 @@ TEST_F(Level4UpdatesTest, TheChamberPiecesHurtByTheirSolidPixelsOnly) {
 TEST_F(Level4UpdatesTest, ACrashEndsTheObstaclePassForThatFrame) {
     level_.setObstacle(3, 128 + 17, 290, 17, 0);
     level_.setObstacle(5, 500, 100, 12, 1);
-    ScorePopup showing;
-    showing.value = 5;
-    showing.timer = 4;
-    level_.setPopup(5, showing);
+    level_.setPopup(5, ScorePopup{5, 4, 0.0f, 0.0f});
     EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 17);
     EXPECT_EQ(level_.takeSoundEvent(), 10);
     EXPECT_EQ(level_.obstacle(3).x, 128);
@@ -190,10 +176,7 @@ TEST_F(Level4UpdatesTest, TheBeamHitsOnlyOnceFullyOpen) {
 
 TEST_F(Level4UpdatesTest, WithoutCollisionsTheCourseRunsOnAndReportsNothing) {
     level_.setObstacle(0, 130, 290, 10, 0);
-    ScorePopup showing;
-    showing.value = 10;
-    showing.timer = 3;
-    level_.setPopup(2, showing);
+    level_.setPopup(2, ScorePopup{10, 3, 0.0f, 0.0f});
     const int background = level_.farBackground(0).x;
     EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, false), -1);
     EXPECT_EQ(level_.obstacle(0).x, 130);
@@ -208,13 +191,7 @@ TEST_F(Level4UpdatesTest, WithoutCollisionsTheCourseRunsOnAndReportsNothing) {
 
 TEST_F(Level4UpdatesTest, ABonusTouchOutweighsACrash) {
     level_.setObstacle(0, 128 + 10, 290, 10, 0);
-    BonusObject bonus;
-    bonus.active = true;
-    bonus.kind = 1;
-    bonus.width = bonus.height = 40;
-    bonus.speed = 20;
-    bonus.x = 150 + 20;
-    bonus.y = 300;
+    BonusObject bonus{true, 40, 40, 150 + 20, 300, 20, 1};
     level_.setBonus(bonus);
     EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 3000);
     EXPECT_FALSE(level_.bonus().active);
