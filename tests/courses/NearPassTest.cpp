@@ -9,36 +9,20 @@ namespace {
 constexpr Box kObstacle{400, 300, 60, 40};
 
 struct Pass {
+    Box obstacle;
     RingFlags rings;
     ScorePopup popup;
     PendingSound sound;
 
-    Pass() { rings.arm(); }
-    int at(int px, int py) { return grazeTest(px, py, kObstacle, rings, popup, sound); }
+    explicit Pass(Box b = kObstacle) : obstacle(b) { rings.arm(); }
+    int at(int px, int py) { return grazeTest(px, py, obstacle, rings, popup, sound); }
+    // What a craft at (x, y) reports for the obstacle in a frame.
+    int craftAt(float x, float y) {
+        int result = 0;
+        testNearPasses(x, y, obstacle, rings, popup, sound, result);
+        return result;
+    }
 };
-
-TEST(NearPass, RingsPayOneByOneFromOutsideIn) {
-    Pass pass;
-    // Above the obstacle's middle, 25 then 15 then 5 pixels over its top.
-    EXPECT_EQ(5, pass.at(430, 275));
-    EXPECT_EQ(11, pass.sound.take());
-    EXPECT_EQ(5, pass.popup.value);
-    EXPECT_EQ(0, pass.at(430, 275)) << "a spent ring pays once";
-    EXPECT_EQ(-1, pass.sound.take());
-
-    EXPECT_EQ(5, pass.at(430, 285));
-    EXPECT_EQ(12, pass.sound.take());
-    EXPECT_EQ(10, pass.popup.value);
-
-    EXPECT_EQ(5, pass.at(430, 295));
-    EXPECT_EQ(13, pass.sound.take());
-    EXPECT_EQ(15, pass.popup.value);
-
-    EXPECT_EQ(0, pass.at(430, 295));
-    EXPECT_EQ(0, pass.at(430, 285));
-    EXPECT_EQ(0, pass.at(430, 275));
-    EXPECT_EQ(-1, pass.sound.take());
-}
 
 TEST(NearPass, EnteringAnInnerRingFirstPaysTheOuterOnesToo) {
     Pass straight;
@@ -76,15 +60,11 @@ TEST(NearPass, RingEdgesAreStrict) {
 }
 
 TEST(NearPass, PopupShowsAboveTheObstaclesCentre) {
-    RingFlags rings;
-    rings.arm();
-    ScorePopup popup;
-    PendingSound sound;
-    const Box odd{-31, 101, 61, 41};
-    ASSERT_EQ(15, grazeTest(0, 120, odd, rings, popup, sound));
-    EXPECT_EQ(1, popup.timer);
-    EXPECT_FLOAT_EQ(-1.0f, popup.x);          // 61 / 2 + -31
-    EXPECT_FLOAT_EQ(101 + 20 - 11, popup.y);  // halves truncated
+    Pass odd(Box{-31, 101, 61, 41});
+    ASSERT_EQ(15, odd.at(0, 120));
+    EXPECT_EQ(1, odd.popup.timer);
+    EXPECT_FLOAT_EQ(-1.0f, odd.popup.x);          // 61 / 2 + -31
+    EXPECT_FLOAT_EQ(101 + 20 - 11, odd.popup.y);  // halves truncated
 }
 
 TEST(NearPass, NothingPaidLeavesThePopupAlone) {
@@ -99,33 +79,23 @@ TEST(NearPass, NothingPaidLeavesThePopupAlone) {
 // The craft's four near-pass points are its top and bottom middle and its two
 // ends 12 above its bottom; the last one that pays sets the result.
 TEST(NearPass, CraftPointsAndTheLastPaymentWins) {
-    int result = 0;
     Pass sides;
     // Right end (x + 83, y + 28) 25 left of the obstacle, at its mid-height.
-    testNearPasses(375.0f - 83.0f, 320.0f - 28.0f, kObstacle, sides.rings, sides.popup, sides.sound,
-                   result);
-    EXPECT_EQ(1005, result);
+    EXPECT_EQ(1005, sides.craftAt(375.0f - 83.0f, 320.0f - 28.0f));
     EXPECT_EQ(11, sides.sound.take());
 
     // Top middle in the middle ring pays 10, then the bottom middle, inside
     // the obstacle, pays the inner ring's 5: the frame reports the 5.
     Pass both;
-    result = 0;
-    testNearPasses(430.0f - 41.0f, 285.0f, kObstacle, both.rings, both.popup, both.sound, result);
-    EXPECT_EQ(1005, result);
+    EXPECT_EQ(1005, both.craftAt(430.0f - 41.0f, 285.0f));
     EXPECT_EQ(13, both.sound.take());
     EXPECT_EQ(15, both.popup.value);
 
-    Pass truncated;
-    result = 0;
     // The ends' y is 242.9 + 40 - 12 = 270.9, truncated to 270: on the outer
     // ring's edge, so outside it.
-    testNearPasses(300.0f, 242.9f, kObstacle, truncated.rings, truncated.popup, truncated.sound,
-                   result);
-    EXPECT_EQ(0, result);
-    testNearPasses(300.0f, 243.0f, kObstacle, truncated.rings, truncated.popup, truncated.sound,
-                   result);
-    EXPECT_EQ(1005, result);
+    Pass truncated;
+    EXPECT_EQ(0, truncated.craftAt(300.0f, 242.9f));
+    EXPECT_EQ(1005, truncated.craftAt(300.0f, 243.0f));
 }
 
 }  // namespace

@@ -50,14 +50,6 @@ class ScorePopupTest : public ::testing::TestWithParam<bool> {
         };
         return TestRgb{mixed(a.r, kGround.r), mixed(a.g, kGround.g), mixed(a.b, kGround.b)};
     }
-    ScorePopup popup(int value, int timer, float x, float y) {
-        ScorePopup p;
-        p.value = value;
-        p.timer = timer;
-        p.x = x;
-        p.y = y;
-        return p;
-    }
 
     HeadlessScreen screen;
     TempFolder folder;
@@ -76,7 +68,7 @@ TEST_P(ScorePopupTest, KeyedPixelsStayUntouchedUnderHalfAlpha) {
 
 TEST_P(ScorePopupTest, DigitsStandLeftOfTheCentreAndFadeAfterTenFrames) {
     // "10" around (211, 50): "0" at (200, 50), "1" 22 further left.
-    drawScorePopup(popup(10, 10, 211.0f, 50.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{10, 10, 211.0f, 50.0f}, digits, screen.surface());
     expectPixel(201, 51, kZero);
     expectPixel(179, 51, kOne);
     expectPixel(178, 51, kOne);
@@ -86,30 +78,30 @@ TEST_P(ScorePopupTest, DigitsStandLeftOfTheCentreAndFadeAfterTenFrames) {
     expectPixel(198, 51, kGround);
 
     // "15" at timer 11: alpha 230.
-    drawScorePopup(popup(15, 11, 411.0f, 300.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{15, 11, 411.0f, 300.0f}, digits, screen.surface());
     expectPixel(401, 301, blend(kFive, 230), 2);
     expectPixel(379, 301, blend(kOne, 230), 2);
 
     // "5" at timer 19: alpha 30.
-    drawScorePopup(popup(5, 19, 611.0f, 400.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{5, 19, 611.0f, 400.0f}, digits, screen.surface());
     expectPixel(601, 401, blend(kFive, 30), 2);
 }
 
 TEST_P(ScorePopupTest, EachSlotStartsOpaque) {
-    drawScorePopup(popup(5, 15, 111.0f, 100.0f), digits, screen.surface());
-    drawScorePopup(popup(5, 3, 311.0f, 100.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{5, 15, 111.0f, 100.0f}, digits, screen.surface());
+    drawScorePopup(ScorePopup{5, 3, 311.0f, 100.0f}, digits, screen.surface());
     expectPixel(301, 101, kFive);
     // An empty slot still puts the alpha back.
     five.setAlpha(40);
-    drawScorePopup(popup(15, 0, 0.0f, 0.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{15, 0, 0.0f, 0.0f}, digits, screen.surface());
     five.draw(screen.surface(), 500, 500);
     expectPixel(501, 501, kFive);
 }
 
 TEST_P(ScorePopupTest, OnlyShownValuesAreDrawn) {
-    drawScorePopup(popup(15, 0, 311.0f, 100.0f), digits, screen.surface());
-    drawScorePopup(popup(-1, 5, 311.0f, 200.0f), digits, screen.surface());
-    drawScorePopup(popup(20, 5, 311.0f, 300.0f), digits, screen.surface());
+    drawScorePopup(ScorePopup{15, 0, 311.0f, 100.0f}, digits, screen.surface());
+    drawScorePopup(ScorePopup{-1, 5, 311.0f, 200.0f}, digits, screen.surface());
+    drawScorePopup(ScorePopup{20, 5, 311.0f, 300.0f}, digits, screen.surface());
     for (int y : {101, 201, 301}) {
         expectPixel(301, y, kGround);
         expectPixel(279, y, kGround);
@@ -118,7 +110,7 @@ TEST_P(ScorePopupTest, OnlyShownValuesAreDrawn) {
 
 TEST_P(ScorePopupTest, PositionsTruncateTowardZero) {
     // x - 11 = -0.5 truncates to 0, not -1; y 10.9 to 10.
-    drawScorePopup(popup(5, 1, 10.5f, 10.9f), digits, screen.surface());
+    drawScorePopup(ScorePopup{5, 1, 10.5f, 10.9f}, digits, screen.surface());
     expectPixel(0, 10, kGround);  // keyed corner at (0, 10)
     expectPixel(1, 10, kFive);
     expectPixel(0, 11, kFive);
