@@ -36,57 +36,17 @@ bool solidAt(const RgbImage& picture, int x, int y) {
 // pixels that the front wall, drawn later, does not cover anyway. Both walls
 // end at the screen's right edge once the chamber has stopped; shift moves
 // the back wall as the walls' quiver does.
-class HidingMask {
-  public:
-    HidingMask(const RgbImage& front, const RgbImage& back, int shift)
-        : sums_((kWidth + 1) * (kHeight + 1), 0) {
-        const int frontX = kWidth - front.width();
-        const int backX = kWidth - back.width() + shift;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
-                const bool hides = solidAt(back, x - backX, y) && !solidAt(front, x - frontX, y);
-                sums_[index(x + 1, y + 1)] = (hides ? 1 : 0) + sums_[index(x, y + 1)] +
-                                             sums_[index(x + 1, y)] - sums_[index(x, y)];
-                hidden_.push_back(hides);
-            }
+std::vector<bool> hidingMask(const RgbImage& front, const RgbImage& back, int shift) {
+    std::vector<bool> hides(800 * 600);
+    const int frontX = 800 - front.width();
+    const int backX = 800 - back.width() + shift;
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            hides[y * 800 + x] = solidAt(back, x - backX, y) && !solidAt(front, x - frontX, y);
         }
     }
-
-    // How many solid pixels of the shot, with its corner at (x, y), are hidden.
-    int hiddenPixels(const RgbImage& shot, int x, int y) const {
-        if (hidingPixelsInBox(x, y, shot.width(), shot.height()) == 0) {
-            return 0;
-        }
-        int count = 0;
-        for (int py = 0; py < shot.height(); ++py) {
-            for (int px = 0; px < shot.width(); ++px) {
-                const int sx = x + px, sy = y + py;
-                if (solidAt(shot, px, py) && sx >= 0 && sy >= 0 && sx < kWidth && sy < kHeight &&
-                    hidden_[sy * kWidth + sx]) {
-                    ++count;
-                }
-            }
-        }
-        return count;
-    }
-
-  private:
-    static constexpr int kWidth = 800;
-    static constexpr int kHeight = 600;
-
-    static int index(int x, int y) { return y * (kWidth + 1) + x; }
-    static int clampTo(int v, int hi) { return v < 0 ? 0 : (v > hi ? hi : v); }
-
-    int hidingPixelsInBox(int x, int y, int w, int h) const {
-        const int x0 = clampTo(x, kWidth), x1 = clampTo(x + w, kWidth);
-        const int y0 = clampTo(y, kHeight), y1 = clampTo(y + h, kHeight);
-        return sums_[index(x1, y1)] - sums_[index(x0, y1)] - sums_[index(x1, y0)] +
-               sums_[index(x0, y0)];
-    }
-
-    std::vector<int> sums_;
-    std::vector<bool> hidden_;
-};
+    return hides;
+}
 
 struct Mouth {
     const char* name;
@@ -101,11 +61,17 @@ constexpr Mouth kMouths[2] = {{"upper", 16, 83, -5, -1}, {"lower", -20, 509, -1,
 
 // Follows one shot from its mouth until it has left the screen and describes
 // the first place where the back wall hides part of it; empty when none.
-std::string firstHiddenPlace(const HidingMask& mask, const RgbImage& shot, int startX, int startY,
+std::string firstHiddenPlace(const std::vector<bool>& mask, const RgbImage& shot, int x, int y,
                              int speedX, int speedY) {
-    int x = startX, y = startY;
     for (int frame = 0; x >= -shot.width() && y < 600 && y > -shot.height(); ++frame) {
-        const int hidden = mask.hiddenPixels(shot, x, y);
+        int hidden = 0;
+        for (int py = 0; py < shot.height(); ++py) {
+            for (int px = 0; px < shot.width(); ++px) {
+                const int sx = x + px, sy = y + py;
+                hidden += sx >= 0 && sy >= 0 && sx < 800 && sy < 600 && mask[sy * 800 + sx] &&
+                          solidAt(shot, px, py);
+            }
+        }
         if (hidden > 0) {
             std::ostringstream place;
             place << hidden << " pixels hidden at (" << x << ", " << y << "), frame " << frame;
@@ -128,7 +94,7 @@ TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
     int paths = 0, hiddenPaths = 0;
     std::string firstHidden;
     for (int shift = -5; shift <= 5; shift += 5) {
-        const HidingMask mask(front, back, shift);
+        const std::vector<bool> mask = hidingMask(front, back, shift);
         for (int image = 0; image < 3; ++image) {
             const RgbImage shot = readCoursePicture(4025 + image);
             ASSERT_FALSE(shot.empty());

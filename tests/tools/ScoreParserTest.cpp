@@ -126,7 +126,7 @@ TEST(ScoreParserTest, PlacesChordDegreesAroundEachVoicesCentre) {
     EXPECT_EQ(std::set<int>({55, 59, 62}), keysAt(score, "pad", 3 * bar));
 }
 
-TEST(ScoreParserTest, RepeatsShortLinesPatternsAndSectionsInPlayOrder) {
+TEST(ScoreParserTest, RepeatsShortLinesPatternsAndSectionsInPlayOrderAndSkipsComments) {
     const std::string text =
         "tempo 100\n"
         "beats 3   # waltz time\n"
@@ -137,7 +137,7 @@ TEST(ScoreParserTest, RepeatsShortLinesPatternsAndSectionsInPlayOrder) {
         "lead: @two e4/4* | f#4/2.! \n"
         "drums kick: Xo.x........\n"
         "section B 1\n"
-        "lead: c4/4 v40 c4 c4?\n"
+        "lead: c4/4 v40 c4 c4?  # c#5 is only a comment\n"
         "drums snare: r1\n"
         "play A B+2*2\n";
     Score score;
@@ -175,17 +175,6 @@ TEST(ScoreParserTest, RepeatsShortLinesPatternsAndSectionsInPlayOrder) {
     EXPECT_TRUE(
         std::is_sorted(score.notes.begin(), score.notes.end(),
                        [](const ScoreNote& a, const ScoreNote& b) { return a.tick < b.tick; }));
-}
-
-TEST(ScoreParserTest, SharpsAreNotComments) {
-    Score score;
-    ScoreParser parser;
-    ASSERT_EQ(0, parser.parse("voice v channel 1\nsection A 1\nv: f#4/1 # c#5 is only a comment\n"
-                              "play A\n",
-                              "test", score))
-        << parser.error();
-    ASSERT_EQ(1u, score.notes.size());
-    EXPECT_EQ(66, score.notes[0].key);
 }
 
 // Each mistake is reported with the file name and the line it is on.

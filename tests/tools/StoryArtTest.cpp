@@ -74,39 +74,32 @@ int transparentPixels(const ObxImage& picture) {
     return count;
 }
 
-TEST_F(StoryArtTest, WritesEveryPictureTheCutscenesLoadAndScenesCoverTheScreen) {
+// Nothing clears the screen under a scene: a hole would show the last frame
+// through it. A caption's solid pixel on its border means a clipped letter
+// or a box.
+TEST_F(StoryArtTest, WritesEveryPictureScenesCoverTheScreenAndCaptionsAreLettering) {
     EXPECT_EQ(kStoryArt.files, written_);
     EXPECT_EQ(0, failures_);
     for (int i = 0; i < CutscenePlayer::kPictures; ++i) {
         const ObxImage& picture = pictures_[i];
         ASSERT_TRUE(picture.present()) << kFiles[i];
-        if (isCaption(i)) {
+        const int w = picture.width(), h = picture.height();
+        const int clear = transparentPixels(picture);
+        if (!isCaption(i)) {
+            EXPECT_EQ(800, w) << kFiles[i];
+            EXPECT_EQ(600, h) << kFiles[i];
+            EXPECT_EQ(0, clear) << kFiles[i];
             continue;
         }
-        EXPECT_EQ(800, picture.width()) << kFiles[i];
-        EXPECT_EQ(600, picture.height()) << kFiles[i];
-        // Nothing clears the screen under a scene: a hole would show the
-        // last frame through it.
-        EXPECT_EQ(0, transparentPixels(picture)) << kFiles[i];
-    }
-}
-
-TEST_F(StoryArtTest, CaptionsAreLetteringOnTransparencyNoWiderThanTheLimit) {
-    for (int i = kFirstCaption; i < kBackdrop; ++i) {
-        const ObxImage& caption = pictures_[i];
-        ASSERT_TRUE(caption.present()) << kFiles[i];
-        EXPECT_LE(caption.width(), 780) << kFiles[i];
-        const int w = caption.width(), h = caption.height();
-        // A solid pixel on the border means a clipped letter or a box.
+        EXPECT_LE(w, 780) << kFiles[i];
         int border = 0;
         for (int x = 0; x < w; ++x) {
-            border += caption.isSolidPixel(x, 0) + caption.isSolidPixel(x, h - 1);
+            border += picture.isSolidPixel(x, 0) + picture.isSolidPixel(x, h - 1);
         }
         for (int y = 0; y < h; ++y) {
-            border += caption.isSolidPixel(0, y) + caption.isSolidPixel(w - 1, y);
+            border += picture.isSolidPixel(0, y) + picture.isSolidPixel(w - 1, y);
         }
         EXPECT_EQ(0, border) << kFiles[i];
-        const int clear = transparentPixels(caption);
         EXPECT_GT(clear, 0) << kFiles[i];
         EXPECT_LT(clear, w * h) << kFiles[i] << " has no letters";
     }
