@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "Keyboard.h"
+#include "SeededRand.h"
 #include "player/Player.h"
 #include "support/HeadlessScreen.h"
+#include "support/HeldKeys.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "support/WorkingDirectory.h"
@@ -19,35 +20,16 @@ namespace {
 
 // Every picture of the table gets its own colour: the group in red, the
 // entry in green, so a screen pixel tells which picture was drawn there.
-enum Group {
-    kBackground = 0,
-    kCraft1,
-    kCraft2,
-    kFlyOff1,
-    kFlyOff2,
-    kExplosion,
-    kExplosion2,
-    kExhaust2,
-    kExhaust3,
-    kTrail4,
-    kFlame,
-    kSpare,
-};
+constexpr int kBackground = 0, kCraft1 = 1, kCraft2 = 2, kFlyOff1 = 3, kFlyOff2 = 4, kExplosion = 5,
+              kExplosion2 = 6, kExhaust2 = 7, kExhaust3 = 8, kTrail4 = 9, kFlame = 10, kSpare = 11;
 
 TestRgb colourOf(int group, int index) {
     return TestRgb{static_cast<std::uint8_t>(group * 20), static_cast<std::uint8_t>(index * 16),
                    77};
 }
 
-struct Drawn {
-    int group;
-    int index;
-    bool operator==(const Drawn& o) const { return group == o.group && index == o.index; }
-};
-
-std::ostream& operator<<(std::ostream& os, const Drawn& d) {
-    return os << "group " << d.group << " picture " << d.index;
-}
+// What a screen pixel shows: a group and its picture.
+using Drawn = std::pair<int, int>;
 
 constexpr int kSide = 4;  // craft, fly-off and explosion pictures
 
@@ -103,7 +85,7 @@ class PlayerDrawTest : public ::testing::Test {
         const int x0 = static_cast<int>(p.x()), y0 = static_cast<int>(p.y());
         for (int y = y0; y < y0 + 120 && y < 600; ++y) {
             for (int x = x0 - 40; x < x0 + 20; ++x) {
-                if (at(x, y).group == kFlame) {
+                if (at(x, y).first == kFlame) {
                     lit.insert({x, y});
                 }
             }
@@ -135,7 +117,7 @@ TEST_F(PlayerDrawTest, PictureFollowsTheState) {
         drawAlone(p);
         const Drawn expected = timer < 24 ? Drawn{kExplosion, timer / 2} : Drawn{kBackground, 0};
         ASSERT_EQ(expected, at(250, 139)) << "timer " << timer;
-        p.updateInput(Keyboard().keys());
+        p.updateInput(HeldKeys().keys());
     }
 
     // Back at the start point, blinking every frame.
@@ -144,7 +126,7 @@ TEST_F(PlayerDrawTest, PictureFollowsTheState) {
         drawAlone(p);
         const Drawn expected = p.stateTimer() % 2 == 0 ? Drawn{kCraft1, 0} : Drawn{kBackground, 0};
         ASSERT_EQ(expected, at(51, 201)) << "timer " << p.stateTimer();
-        p.updateInput(Keyboard().keys());
+        p.updateInput(HeldKeys().keys());
     }
     ASSERT_EQ(Flying, p.state());
 
@@ -156,16 +138,11 @@ TEST_F(PlayerDrawTest, PictureFollowsTheState) {
         drawAlone(p);
         EXPECT_EQ((Drawn{kFlyOff1, frame}), atCraft(p));
     }
-}
-
-TEST_F(PlayerDrawTest, FinishFrameBeyondTheFlyOffPicturesDrawsNothing) {
-    Player p;
-    load(p);
-    p.start(2, 1);
+    // Past the fly-off pictures nothing is drawn.
     for (int frame : {9, 100}) {
         p.setFinishFrame(frame);
         drawAlone(p);
-        EXPECT_EQ((Drawn{kBackground, 0}), atCraft(p));
+        EXPECT_EQ((Drawn{kBackground, 0}), atCraft(p)) << frame;
     }
 }
 
@@ -188,8 +165,8 @@ TEST_F(PlayerDrawTest, SecondCraftHasItsOwnCraftFlyOffAndFirstExplosionPictures)
         drawAlone(two);
         const Drawn expected = frame < 4 ? Drawn{kExplosion2, frame} : Drawn{kExplosion, frame};
         ASSERT_EQ(expected, atCraft(two));
-        two.updateInput(Keyboard().keys());
-        two.updateInput(Keyboard().keys());
+        two.updateInput(HeldKeys().keys());
+        two.updateInput(HeldKeys().keys());
     }
 }
 
@@ -275,7 +252,7 @@ TEST_F(PlayerDrawTest, FlameDroopsBehindAClimbingCraft) {
     load(p);
     p.start(1, 1);
     for (int i = 0; i < 10; ++i) {
-        p.updateInput(Keyboard{SDLK_UP}.keys());
+        p.updateInput(HeldKeys{SDLK_UP}.keys());
     }
     ASSERT_LT(p.vy(), -12.0f);
 
@@ -301,33 +278,22 @@ TEST_F(PlayerDrawTest, FlameTakesNinetySixValuesOnlyWhenShown) {
     p.start(1, 1);
     p.setLives(2);
     auto valuesPerDrawing = [&] {
-        std::srand(1);
-        std::vector<int> seq(120);
-        for (int& v : seq) {
-            v = std::rand();
-        }
-        std::srand(1);
+        const SeededRand seq;
         drawAlone(p);
-        const int next = std::rand();
-        for (size_t i = 0; i < seq.size(); ++i) {
-            if (seq[i] == next) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
+        return seq.taken();
     };
     EXPECT_EQ(96, valuesPerDrawing());
     p.hit(0);
     EXPECT_EQ(0, valuesPerDrawing()) << "no flame on a wreck";
     for (int i = 0; i < 49; ++i) {
-        p.updateInput(Keyboard().keys());
+        p.updateInput(HeldKeys().keys());
     }
     ASSERT_EQ(Respawning, p.state());
     for (int i = 0; i < 4; ++i) {
         const bool shown = p.stateTimer() % 2 == 0;
         EXPECT_EQ(shown ? 96 : 0, valuesPerDrawing()) << "the flame blinks with the craft";
         EXPECT_EQ(shown, !flamePixels(p).empty());
-        p.updateInput(Keyboard().keys());
+        p.updateInput(HeldKeys().keys());
     }
     p.setFinishFrame(-1);
     EXPECT_EQ(0, valuesPerDrawing());

@@ -2,12 +2,12 @@
 
 #include <initializer_list>
 
-#include "Keyboard.h"
 #include "player/Player.h"
+#include "support/HeldKeys.h"
 
 namespace {
 
-void fly(Player& p, const Keyboard& k, int frames) {
+void fly(Player& p, const HeldKeys& k, int frames) {
     for (int i = 0; i < frames; ++i) {
         p.updateInput(k.keys());
     }
@@ -17,73 +17,59 @@ void fly(Player& p, const Keyboard& k, int frames) {
 void explodeAndReturn(Player& p) {
     p.setLives(5);
     p.hit(0);
-    fly(p, Keyboard(), 49);
-}
-
-TEST(PlayerMovement, StartPutsEachCraftAtItsPoint) {
-    Player one(1), two(2);
-    one.start(2, 2);
-    two.start(2);
-    EXPECT_EQ(50.0f, one.x());
-    EXPECT_EQ(200.0f, one.y());
-    EXPECT_EQ(50.0f, two.x());
-    EXPECT_EQ(250.0f, two.y());
-    EXPECT_EQ(2, one.playerCount());
-    EXPECT_TRUE(one.isFlying());
-    EXPECT_EQ(0, one.trailIndex());
-    for (int k = 0; k < Player::kTrailLength; ++k) {
-        EXPECT_EQ(-100.0f, one.trailParticle(k).x);
-    }
+    fly(p, HeldKeys(), 49);
 }
 
 TEST(PlayerMovement, SpeedBuildsWithInertiaAndStays) {
     Player p;
     p.start(1, 1);
-    fly(p, Keyboard{SDLK_RIGHT}, 10);
+    EXPECT_EQ(50.0f, p.x()) << "the start point";
+    EXPECT_EQ(200.0f, p.y());
+    fly(p, HeldKeys{SDLK_RIGHT}, 10);
     EXPECT_FLOAT_EQ(13.0f, p.vx());
     EXPECT_EQ(0.0f, p.vy());
     const float x = p.x();
-    fly(p, Keyboard(), 3);
+    fly(p, HeldKeys(), 3);
     EXPECT_FLOAT_EQ(13.0f, p.vx()) << "the speed stays when the key is released";
     EXPECT_FLOAT_EQ(x + 39.0f, p.x());
 
     // Right and Left together change nothing.
-    fly(p, Keyboard{SDLK_RIGHT, SDLK_LEFT}, 4);
+    fly(p, HeldKeys{SDLK_RIGHT, SDLK_LEFT}, 4);
     EXPECT_FLOAT_EQ(13.0f, p.vx());
 
     // Up and down, and the position follows the speed of the same frame.
     Player q;
     q.start(1, 1);
-    fly(q, Keyboard{SDLK_UP}, 2);
+    fly(q, HeldKeys{SDLK_UP}, 2);
     EXPECT_FLOAT_EQ(-2.6f, q.vy());
     EXPECT_FLOAT_EQ(200.0f - 1.3f - 2.6f, q.y());
-    fly(q, Keyboard{SDLK_DOWN}, 3);
+    fly(q, HeldKeys{SDLK_DOWN}, 3);
     EXPECT_FLOAT_EQ(1.3f, q.vy());
 }
 
 TEST(PlayerMovement, WallsStopOnlyTheSpeedAcrossThem) {
     Player p;
     p.start(1, 1);
-    fly(p, Keyboard{SDLK_RIGHT, SDLK_DOWN}, 40);
+    fly(p, HeldKeys{SDLK_RIGHT, SDLK_DOWN}, 40);
     EXPECT_EQ(717.0f, p.x());
     EXPECT_EQ(0.0f, p.vx());
     EXPECT_EQ(560.0f, p.y());
     EXPECT_EQ(0.0f, p.vy());
 
     // Away from the right wall at once.
-    fly(p, Keyboard{SDLK_LEFT}, 1);
+    fly(p, HeldKeys{SDLK_LEFT}, 1);
     EXPECT_FLOAT_EQ(717.0f - 1.3f, p.x());
 
     // Into the top wall while still moving left: only vy is stopped.
     Player q;
     q.start(1, 1);
-    fly(q, Keyboard{SDLK_UP}, 20);
+    fly(q, HeldKeys{SDLK_UP}, 20);
     EXPECT_EQ(0.0f, q.y());
     EXPECT_EQ(0.0f, q.vy());
-    fly(q, Keyboard{SDLK_LEFT, SDLK_UP}, 3);
+    fly(q, HeldKeys{SDLK_LEFT, SDLK_UP}, 3);
     EXPECT_FLOAT_EQ(-3.9f, q.vx());
     EXPECT_EQ(0.0f, q.y());
-    fly(q, Keyboard(), 20);
+    fly(q, HeldKeys(), 20);
     EXPECT_EQ(0.0f, q.x());
     EXPECT_EQ(0.0f, q.vx());
 }
@@ -93,7 +79,7 @@ Position speedAfter(int number, int playerCount, std::initializer_list<int> held
     Player p(number);
     p.start(1, playerCount);
     p.steerTo(300, 300);
-    p.updateInput(Keyboard(held).keys());
+    p.updateInput(HeldKeys(held).keys());
     return Position{p.vx(), p.vy()};
 }
 
@@ -127,17 +113,17 @@ TEST(PlayerMovement, WaterHalvesTheSpeedAfterTheWalls) {
     Player p;
     p.start(2, 1);
     p.steerTo(100.0f, 520.0f);
-    fly(p, Keyboard{SDLK_RIGHT}, 40);
+    fly(p, HeldKeys{SDLK_RIGHT}, 40);
     EXPECT_NEAR(1.3f, p.vx(), 1e-5);
     const float x = p.x();
-    fly(p, Keyboard{SDLK_RIGHT}, 1);
+    fly(p, HeldKeys{SDLK_RIGHT}, 1);
     EXPECT_NEAR(3.9f, p.x() - x, 1e-4) << "2.6 before the halving and 1.3 after";
 
     // Above the line nothing is taken away.
     Player dry;
     dry.start(2, 1);
     dry.steerTo(100.0f, 400.0f);
-    fly(dry, Keyboard{SDLK_RIGHT}, 4);
+    fly(dry, HeldKeys{SDLK_RIGHT}, 4);
     EXPECT_FLOAT_EQ(5.2f, dry.vx());
 
     // The second move comes after the walls, so it can carry the craft a
@@ -145,10 +131,10 @@ TEST(PlayerMovement, WaterHalvesTheSpeedAfterTheWalls) {
     Player edge;
     edge.start(2, 1);
     edge.steerTo(715.5f, 520.0f);
-    fly(edge, Keyboard{SDLK_RIGHT}, 1);
+    fly(edge, HeldKeys{SDLK_RIGHT}, 1);
     EXPECT_FLOAT_EQ(715.5f + 1.3f + 0.65f, edge.x());
     EXPECT_FLOAT_EQ(0.65f, edge.vx());
-    fly(edge, Keyboard{SDLK_RIGHT}, 1);
+    fly(edge, HeldKeys{SDLK_RIGHT}, 1);
     EXPECT_EQ(717.0f, edge.x());
     EXPECT_EQ(0.0f, edge.vx());
 }
@@ -158,28 +144,28 @@ TEST(PlayerMovement, ReturningCraftInCourse3StaysInsideTheChannel) {
     p.start(3, 1);
     explodeAndReturn(p);
     ASSERT_EQ(Respawning, p.state());
-    fly(p, Keyboard{SDLK_UP}, 18);
+    fly(p, HeldKeys{SDLK_UP}, 18);
     EXPECT_EQ(36.0f, p.y());
     EXPECT_EQ(0.0f, p.vy());
-    fly(p, Keyboard{SDLK_DOWN}, 28);
+    fly(p, HeldKeys{SDLK_DOWN}, 28);
     EXPECT_EQ(524.0f, p.y());
     ASSERT_EQ(Respawning, p.state());
     EXPECT_EQ(96, p.stateTimer());
     // The band still holds in the frame in which the craft flies again.
-    fly(p, Keyboard{SDLK_DOWN}, 4);
+    fly(p, HeldKeys{SDLK_DOWN}, 4);
     ASSERT_EQ(Flying, p.state());
     EXPECT_EQ(100, p.stateTimer());
     EXPECT_EQ(524.0f, p.y());
-    fly(p, Keyboard{SDLK_DOWN}, 8);
+    fly(p, HeldKeys{SDLK_DOWN}, 8);
     EXPECT_EQ(560.0f, p.y());
-    fly(p, Keyboard{SDLK_UP}, 40);
+    fly(p, HeldKeys{SDLK_UP}, 40);
     EXPECT_EQ(0.0f, p.y());
 
     // Other courses have no such band.
     Player q;
     q.start(2, 1);
     explodeAndReturn(q);
-    fly(q, Keyboard{SDLK_UP}, 20);
+    fly(q, HeldKeys{SDLK_UP}, 20);
     EXPECT_EQ(Respawning, q.state());
     EXPECT_EQ(0.0f, q.y());
 }
@@ -187,7 +173,7 @@ TEST(PlayerMovement, ReturningCraftInCourse3StaysInsideTheChannel) {
 TEST(PlayerMovement, CourseEndSteeringTakesOver) {
     Player p;
     p.start(1, 1);
-    fly(p, Keyboard{SDLK_RIGHT}, 2);
+    fly(p, HeldKeys{SDLK_RIGHT}, 2);
     p.setFinishFrame(-1);
     EXPECT_EQ(Docking, p.state());
     EXPECT_FALSE(p.isFlying());
@@ -195,15 +181,12 @@ TEST(PlayerMovement, CourseEndSteeringTakesOver) {
     EXPECT_EQ(400.0f, p.x());
     EXPECT_EQ(123.5f, p.y());
     EXPECT_FLOAT_EQ(2.6f, p.vx()) << "steering does not touch the speed";
-    EXPECT_EQ(1, p.updateInput(Keyboard{SDLK_RIGHT}.keys()));
+    EXPECT_EQ(1, p.updateInput(HeldKeys{SDLK_RIGHT}.keys()));
     EXPECT_EQ(400.0f, p.x()) << "keys do not move a steered craft";
     EXPECT_FLOAT_EQ(2.6f, p.vx());
 
     p.setFinishFrame(0);
     EXPECT_EQ(Departing, p.state());
-    EXPECT_EQ(0, p.finishFrame());
-    p.setFinishFrame(7);
-    EXPECT_EQ(7, p.finishFrame());
     p.start(2, 1);
     EXPECT_EQ(Flying, p.state());
 }
@@ -212,7 +195,7 @@ TEST(PlayerMovement, BounceThrowsTheCraftBackAtHalfSpeed) {
     Player p;
     p.start(4, 1);
     p.steerTo(300.0f, 300.0f);
-    fly(p, Keyboard{SDLK_RIGHT, SDLK_UP}, 4);
+    fly(p, HeldKeys{SDLK_RIGHT, SDLK_UP}, 4);
     p.bounce();
     EXPECT_FLOAT_EQ(-2.6f, p.vx());
     EXPECT_FLOAT_EQ(2.6f, p.vy());

@@ -1,58 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <vector>
-
-#include "Keyboard.h"
+#include "SeededRand.h"
 #include "player/Player.h"
+#include "support/HeldKeys.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
 namespace {
 
-// The first n values of the sequence that srand(1) starts; leaves rand()
-// seeded with 1 again, so the code under test sees the same values.
-std::vector<int> sequenceFromSeed1(int n) {
-    std::srand(1);
-    std::vector<int> values(n);
-    for (int& v : values) {
-        v = std::rand();
-    }
-    std::srand(1);
-    return values;
-}
-
-// How many values the code took: the next value tells its position.
-int valuesTaken(const std::vector<int>& sequence) {
-    const int next = std::rand();
-    for (size_t i = 0; i < sequence.size(); ++i) {
-        if (sequence[i] == next) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-void expectExhaustStep(int course) {
-    SCOPED_TRACE(course);
-    Player p;
-    p.start(course, 1);
-    const std::vector<int> seq = sequenceFromSeed1(200);
-    p.steerTo(100.25f, 300.5f);
-
-    // The new particle: x first, then y, then every slot drifts, slot 0 first.
-    EXPECT_FLOAT_EQ(100.25f + 5 + seq[0] % 25 - (seq[2] % 5 + 5), p.trailParticle(0).x);
-    EXPECT_FLOAT_EQ(300.5f + 15 + seq[1] % 10 - 3, p.trailParticle(0).y);
-    for (int k = 1; k < Player::kTrailLength; ++k) {
-        ASSERT_FLOAT_EQ(-100.0f - (seq[2 + k] % 5 + 5), p.trailParticle(k).x) << k;
-    }
-    EXPECT_EQ(1, p.trailIndex());
-    EXPECT_EQ(62, valuesTaken(seq));
-}
-
 TEST(PlayerTrail, ExhaustOfCourses2To4TakesTheValuesInOrder) {
     for (int course : {2, 3, 4}) {
-        expectExhaustStep(course);
+        SCOPED_TRACE(course);
+        Player p;
+        p.start(course, 1);
+        const SeededRand seq;
+        p.steerTo(100.25f, 300.5f);
+
+        // The new particle: x first, then y, then every slot drifts, slot 0 first.
+        EXPECT_FLOAT_EQ(100.25f + 5 + seq[0] % 25 - (seq[2] % 5 + 5), p.trailParticle(0).x);
+        EXPECT_FLOAT_EQ(300.5f + 15 + seq[1] % 10 - 3, p.trailParticle(0).y);
+        for (int k = 1; k < Player::kTrailLength; ++k) {
+            ASSERT_FLOAT_EQ(-100.0f - (seq[2 + k] % 5 + 5), p.trailParticle(k).x) << k;
+        }
+        EXPECT_EQ(1, p.trailIndex());
+        EXPECT_EQ(62, seq.taken());
     }
 }
 
@@ -60,14 +31,14 @@ TEST(PlayerTrail, BubblesWobbleAndRise) {
     Player p;
     p.start(4, 1);
     p.setCourse(5);
-    const std::vector<int> seq = sequenceFromSeed1(200);
+    const SeededRand seq;
     p.steerTo(200.0f, 100.0f);
     EXPECT_FLOAT_EQ(200.0f + 5 + seq[0] % 40 - 3 + seq[2] % 6, p.trailParticle(0).x);
     EXPECT_FLOAT_EQ(100.0f + 15 + seq[1] % 10 - 3, p.trailParticle(0).y);
     for (int k = 1; k < Player::kTrailLength; ++k) {
         ASSERT_FLOAT_EQ(-100.0f - 3 + seq[2 + k] % 6, p.trailParticle(k).x) << k;
     }
-    EXPECT_EQ(62, valuesTaken(seq));
+    EXPECT_EQ(62, seq.taken());
 }
 
 TEST(PlayerTrail, RingWrapsAfterSixtyParticles) {
@@ -88,12 +59,12 @@ TEST(PlayerTrail, RingWrapsAfterSixtyParticles) {
 TEST(PlayerTrail, Course1UsesNoParticlesAndNoRandomValues) {
     Player p;
     p.start(1, 1);
-    const std::vector<int> seq = sequenceFromSeed1(10);
+    const SeededRand seq(10);
     for (int i = 0; i < 70; ++i) {
-        p.updateInput(Keyboard{SDLK_RIGHT}.keys());
+        p.updateInput(HeldKeys{SDLK_RIGHT}.keys());
     }
     EXPECT_EQ(70, p.trailIndex()) << "the index counts on without wrapping";
-    EXPECT_EQ(0, valuesTaken(seq));
+    EXPECT_EQ(0, seq.taken());
     EXPECT_EQ(-100.0f, p.trailParticle(0).x);
 
     // Switched to an exhaust course without a restart, the index that ran
@@ -109,14 +80,14 @@ TEST(PlayerTrail, ExplodingAndSteeredCraftsKeepTheTrailGoing) {
     p.start(3, 1);
     p.setLives(2);
     p.hit(4);
-    const std::vector<int> seq = sequenceFromSeed1(200);
-    p.updateInput(Keyboard().keys());
-    EXPECT_EQ(62, valuesTaken(seq)) << "the wreck trails too";
+    const SeededRand seq;
+    p.updateInput(HeldKeys().keys());
+    EXPECT_EQ(62, seq.taken()) << "the wreck trails too";
 
     p.setFinishFrame(2);
     std::srand(1);
-    p.updateInput(Keyboard().keys());
-    EXPECT_EQ(62, valuesTaken(seq));
+    p.updateInput(HeldKeys().keys());
+    EXPECT_EQ(62, seq.taken());
 }
 
 TEST(PlayerTrail, LoadingDrawsOneVariantPerSlot) {
@@ -124,14 +95,14 @@ TEST(PlayerTrail, LoadingDrawsOneVariantPerSlot) {
     WorkingDirectory here(folder.path());
     ASSERT_TRUE(here.entered());
     Player p;
-    const std::vector<int> seq = sequenceFromSeed1(100);
+    const SeededRand seq(100);
     testing::internal::CaptureStdout();  // every picture is missing here
     p.loadImages(nullptr);
     testing::internal::GetCapturedStdout();
     for (int k = 0; k < Player::kTrailLength; ++k) {
         ASSERT_EQ(seq[k] % 4, p.trailVariant(k)) << k;
     }
-    EXPECT_EQ(60, valuesTaken(seq));
+    EXPECT_EQ(60, seq.taken());
 }
 
 }  // namespace
