@@ -25,20 +25,20 @@ void HighscoreFixture::writeStoredBytes(const std::string& bytes) const {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-void HighscoreFixture::writeStoredText(const std::string& plain) const {
-    std::string bytes = plain;
-    for (char& c : bytes) {
-        c = static_cast<char>(static_cast<unsigned char>(c) - 25);
+// The game's byte shift, done here by hand.
+static std::string shifted(std::string text, int by) {
+    for (char& c : text) {
+        c = static_cast<char>(static_cast<unsigned char>(c) + by);
     }
-    writeStoredBytes(bytes);
+    return text;
+}
+
+void HighscoreFixture::writeStoredText(const std::string& plain) const {
+    writeStoredBytes(shifted(plain, -25));
 }
 
 std::string HighscoreFixture::storedText() const {
-    std::string text = storedBytes();
-    for (char& c : text) {
-        c = static_cast<char>(static_cast<unsigned char>(c) + 25);
-    }
-    return text;
+    return shifted(storedBytes(), 25);
 }
 
 bool HighscoreFixture::exists(const char* relative) const {

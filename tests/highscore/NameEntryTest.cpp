@@ -1,4 +1,4 @@
-#include <array>
+#include <algorithm>
 #include <string>
 
 #include "HighscoreFixture.h"
@@ -6,12 +6,10 @@
 #include "highscore/HighscoreFile.h"
 #include "highscore/HighscoreScreen.h"
 #include "support/HeadlessScreen.h"
+#include "support/HeldKeys.h"
 #include "support/TestPictures.h"
 
 namespace {
-
-constexpr int kReturn = 13;
-constexpr int kBackspace = 8;
 
 class NameEntryTest : public HighscoreFixture {
   protected:
@@ -31,13 +29,7 @@ class NameEntryTest : public HighscoreFixture {
     }
 
     // One logic frame with the given keys held.
-    int frame(std::initializer_list<int> held) {
-        keys.fill(0);
-        for (int key : held) {
-            keys[key] = 1;
-        }
-        return entry.handleInput(keys.data());
-    }
+    int frame(std::initializer_list<int> held) { return entry.handleInput(HeldKeys(held).keys()); }
     void type(const char* letters) {
         for (const char* c = letters; *c; ++c) {
             frame({*c});
@@ -54,31 +46,29 @@ class NameEntryTest : public HighscoreFixture {
     static constexpr TestRgb kTitle{220, 220, 30};
     HeadlessScreen screen;
     HighscoreScreen entry;
-    std::array<Uint8, SDLK_LAST> keys{};
 };
 
 TEST_F(NameEntryTest, GameOverComparesTheBetterScoreWithTheLowestEntry) {
-    writeDefaultHighscores();
-    int finalScore = -1;
-    EXPECT_EQ(ModeMenu, decideGameOver(100, 0, finalScore));
-    EXPECT_EQ(100, finalScore);
-    EXPECT_EQ(ModeNameEntry, decideGameOver(101, 0, finalScore));
-    EXPECT_EQ(101, finalScore);
-    EXPECT_EQ(ModeNameEntry, decideGameOver(250, 300, finalScore));
-    EXPECT_EQ(300, finalScore);
-    EXPECT_EQ(ModeMenu, decideGameOver(-30, 60, finalScore));
-    EXPECT_EQ(60, finalScore);
-}
-
-TEST_F(NameEntryTest, GameOverValidatesAndReadsAMissingFileAsEmpty) {
-    int finalScore = -1;
-    EXPECT_EQ(ModeMenu, decideGameOver(0, 0, finalScore));
-    EXPECT_EQ(ModeNameEntry, decideGameOver(1, 0, finalScore));
+    struct Case {
+        int score1;
+        int score2;
+        int mode;
+    };
+    auto expectGameOver = [](std::initializer_list<Case> cases) {
+        for (const Case& c : cases) {
+            int finalScore = -1;
+            EXPECT_EQ(c.mode, decideGameOver(c.score1, c.score2, finalScore)) << c.score1;
+            EXPECT_EQ(std::max(c.score1, c.score2), finalScore) << c.score1;
+        }
+    };
+    // A missing file reads as empty, and game over does not create it.
+    expectGameOver({{0, 0, ModeMenu}, {1, 0, ModeNameEntry}});
     EXPECT_FALSE(exists(kHighscorePath));
 
     writeStoredText("ZOK\r\n1\r\n900\r\n");  // checksum missing: the defaults replace it
-    EXPECT_EQ(ModeMenu, decideGameOver(100, 0, finalScore));
+    expectGameOver({{100, 0, ModeMenu}});
     EXPECT_EQ(HighscoreTable::defaults(), stored());
+    expectGameOver({{101, 0, ModeNameEntry}, {250, 300, ModeNameEntry}, {-30, 60, ModeMenu}});
 }
 
 TEST_F(NameEntryTest, TypedNameWithBackspaceIsSavedOnceBetweenEqualAndLowerScores) {
@@ -88,14 +78,14 @@ TEST_F(NameEntryTest, TypedNameWithBackspaceIsSavedOnceBetweenEqualAndLowerScore
     frame({'a'});  // held: one letter only
     frame({});
     type("b");
-    frame({kBackspace});
-    frame({kBackspace});
+    frame({SDLK_BACKSPACE});
+    frame({SDLK_BACKSPACE});
     frame({});
     type("c");
     EXPECT_EQ(std::string("AC"), std::string(entry.name(), entry.nameLength()));
 
-    EXPECT_EQ(1, frame({kReturn}));
-    EXPECT_EQ(-1, frame({kReturn})) << "a held Return saves once";
+    EXPECT_EQ(1, frame({SDLK_RETURN}));
+    EXPECT_EQ(-1, frame({SDLK_RETURN})) << "a held Return saves once";
     const HighscoreTable table = stored();
     EXPECT_TRUE(table.checksumMatches());
     EXPECT_EQ(1515 - 101 + 400 + 6, table.checksum());
@@ -119,19 +109,19 @@ TEST_F(NameEntryTest, NineLettersAtMostAndInAlphabetOrderWithinAFrame) {
     type("bcdefghij");
     EXPECT_EQ(9, entry.nameLength());
     EXPECT_EQ(std::string("AZBCDEFGH"), std::string(entry.name(), 9));
-    frame({kBackspace});
+    frame({SDLK_BACKSPACE});
     frame({});
     type("x");
     EXPECT_EQ(std::string("AZBCDEFGX"), std::string(entry.name(), 9));
 
-    EXPECT_EQ(1, frame({kReturn}));
+    EXPECT_EQ(1, frame({SDLK_RETURN}));
     EXPECT_STREQ("AZBCDEFGX", stored().slot(0));
 }
 
 TEST_F(NameEntryTest, EmptyNameAndMissingFileSaveFourEmptyEntries) {
     entry.enter(5, 2);
-    frame({kBackspace});  // nothing to erase
-    EXPECT_EQ(1, frame({kReturn}));
+    frame({SDLK_BACKSPACE});  // nothing to erase
+    EXPECT_EQ(1, frame({SDLK_RETURN}));
     const HighscoreTable table = stored();
     EXPECT_STREQ("", table.slot(0));
     EXPECT_STREQ("2", table.slot(1));
@@ -162,14 +152,14 @@ TEST_F(NameEntryTest, HugeScoreIsStoredAtTheHighestScoreTheFileCanHold) {
     writeDefaultHighscores();
     entry.enter(2000000000, 4);
     type("max");
-    EXPECT_EQ(1, frame({kReturn}));
+    EXPECT_EQ(1, frame({SDLK_RETURN}));
     const HighscoreTable table = stored();
     EXPECT_STREQ("MAX", table.slot(0));
     EXPECT_STREQ("99999999", table.slot(2));
     EXPECT_EQ(99999999 + 4 + 1515 - 101, table.number(HighscoreTable::kChecksumSlot));
     for (int round = 0; round < 4; ++round) {
         entry.enter(2000000000, 8);
-        EXPECT_EQ(1, frame({kReturn}));
+        EXPECT_EQ(1, frame({SDLK_RETURN}));
         frame({});
     }
     EXPECT_STREQ("99999999", stored().slot(HighscoreTable::kLowestScoreSlot));
