@@ -56,9 +56,22 @@ TEST_F(Level2Test, ResetClearsTheFieldFillsTheSceneryLaysTheFloorAndQueuesTheMus
 
 // The floor tile of these pictures is only 400 wide, so the jump shows that
 // a tile goes back to 800 and not behind its partner.
-TEST_F(Level2Test, FloorTileJumpsTo800WhateverTheOtherTileIs) {
+TEST_F(Level2Test, FloorStandsStillOnlyInTheFlyOffAndATileJumpsTo800) {
     stopSpawning();
-    idleFrames(80);
+    level.setState(Approach);
+    idleFrames(1);
+    EXPECT_EQ(-5, level.floorTile(0).x);
+    EXPECT_EQ(kFloorWidth - 5, level.floorTile(1).x);
+    level.setState(FlyOff);
+    const int sceneryX = level.scenery(0).x;
+    idleFrames(4);
+    EXPECT_EQ(-5, level.floorTile(0).x);
+    EXPECT_EQ(kFloorWidth - 5, level.floorTile(1).x);
+    EXPECT_EQ(sceneryX - 4 * level.scenery(0).speed, level.scenery(0).x)
+        << "the scenery keeps drifting";
+
+    level.setState(Playing);
+    idleFrames(79);
     EXPECT_EQ(-400, level.floorTile(0).x) << "a tile at -width is still in play";
     EXPECT_EQ(0, level.floorTile(1).x);
     idleFrames(1);
@@ -67,22 +80,6 @@ TEST_F(Level2Test, FloorTileJumpsTo800WhateverTheOtherTileIs) {
     idleFrames(80);
     EXPECT_EQ(400, level.floorTile(0).x);
     EXPECT_EQ(800, level.floorTile(1).x);
-}
-
-TEST_F(Level2Test, FloorMovesInApproachButStandsStillInFlyOff) {
-    stopSpawning();
-    level.setState(Approach);
-    idleFrames(1);
-    EXPECT_EQ(-5, level.floorTile(0).x);
-    EXPECT_EQ(kFloorWidth - 5, level.floorTile(1).x);
-
-    level.setState(FlyOff);
-    const int sceneryX = level.scenery(0).x;
-    idleFrames(4);
-    EXPECT_EQ(-5, level.floorTile(0).x);
-    EXPECT_EQ(kFloorWidth - 5, level.floorTile(1).x);
-    EXPECT_EQ(sceneryX - 4 * level.scenery(0).speed, level.scenery(0).x)
-        << "the scenery keeps drifting";
 }
 
 TEST_F(Level2Test, Kind1ShowsPicture0For19FramesAndPicture1For21) {
