@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "courses/course4/Level4Fixture.h"
 
 class Level4UpdatesTest : public Level4Fixture {
@@ -226,15 +228,10 @@ TEST_F(Level4UpdatesTest, TheBonusComesAtSeconds10And15OfEveryMinute) {
 
 namespace {
 
-bool holdsBox(const Box* boxes, int count, const Box& wanted) {
-    for (int i = 0; i < count; ++i) {
-        const Box& b = boxes[i];
-        if (b.x == wanted.x && b.y == wanted.y && b.width == wanted.width &&
-            b.height == wanted.height) {
-            return true;
-        }
-    }
-    return false;
+bool holdsBox(const Box* boxes, int count, const Box& w) {
+    return std::any_of(boxes, boxes + count, [&w](const Box& b) {
+        return b.x == w.x && b.y == w.y && b.width == w.width && b.height == w.height;
+    });
 }
 
 }  // namespace
