@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "SeededRand.h"
 #include "player/Player.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
+#include "support/SeededRand.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "support/WorkingDirectory.h"

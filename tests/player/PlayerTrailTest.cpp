@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "SeededRand.h"
 #include "player/Player.h"
 #include "support/HeldKeys.h"
+#include "support/SeededRand.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "support/RandCalls.h"
+
 // The first values of the sequence that srand(1) starts. Making one leaves
 // rand() seeded with 1 again, so the code under test sees the same values,
 // and taken() tells how many of them it used.
@@ -17,15 +19,7 @@ class SeededRand {
     }
     int operator[](int i) const { return values_[i]; }
     // The position of the next value in the sequence: how many were taken.
-    int taken() const {
-        const int next = std::rand();
-        for (size_t i = 0; i < values_.size(); ++i) {
-            if (values_[i] == next) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
-    }
+    int taken() const { return randCallsSince(1); }
 
   private:
     std::vector<int> values_;
