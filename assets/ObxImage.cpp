@@ -361,3 +361,12 @@ int ObxImage::isSolidPixel(int x, int y) const {
 int loadObxImage(ObxImage& image, const char* path, SDL_Surface* screen) {
     return image.load(path, screen);
 }
+
+void loadNumberedObxImages(ObxImage* images, int count, const char* pattern, int first,
+                           SDL_Surface* screen) {
+    char path[64];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(path, sizeof path, pattern, first + i);
+        images[i].load(path, screen);
+    }
+}

@@ -62,6 +62,10 @@ class ObxImage {
 
 // Loads one picture file into image (the loader of every Part that draws).
 int loadObxImage(ObxImage& image, const char* path, SDL_Surface* screen);
+// Loads a numbered series: images[i] from the path that pattern (a printf
+// format with one int) gives for first + i, in order.
+void loadNumberedObxImages(ObxImage* images, int count, const char* pattern, int first,
+                           SDL_Surface* screen);
 
 // The two file routines of the loader. Each opens the existing file for update
 // without truncating it and writes at its start; a file that cannot be opened

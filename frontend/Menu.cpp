@@ -1,7 +1,5 @@
 #include "frontend/Menu.h"
 
-#include <cstdio>
-
 #include "highscore/HighscoreFile.h"
 
 namespace {
@@ -80,15 +78,8 @@ void Menu::loadImages(SDL_Surface* screen) {
     loadObxImage(headings_[0], "data/MU/mu029.obx", screen);
     loadObxImage(headings_[1], "data/MU/mu031.obx", screen);
     loadObxImage(headings_[2], "data/MU/mu030.obx", screen);
-    char path[32];
-    for (int i = 0; i < kLetters; ++i) {
-        std::snprintf(path, sizeof path, "data/H/h%03d.obx", 1 + i);
-        loadObxImage(letters_[i], path, screen);
-    }
-    for (int i = 0; i < kDigits; ++i) {
-        std::snprintf(path, sizeof path, "data/H/h%03d.obx", 1 + kLetters + i);
-        loadObxImage(digits_[i], path, screen);
-    }
+    loadNumberedObxImages(letters_, kLetters, "data/H/h%03d.obx", 1, screen);
+    loadNumberedObxImages(digits_, kDigits, "data/H/h%03d.obx", 1 + kLetters, screen);
     loadObxImage(infoTitle_, "data/MU/mu032.obx", screen);
     loadObxImage(infoText_, "data/MU/mu033.obx", screen);
 }

@@ -47,16 +47,9 @@ void Game::loadHudImages() {
     rightLabel_.load("data/M/m038.obx", screen_);
     lifeIcon1_.load("data/MU/mu001.obx", screen_);
     lifeIcon2_.load("data/M2/m201.obx", screen_);
-    char path[32];
-    for (int i = 0; i < 10; ++i) {
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 39 + i);
-        digitImages_[i].load(path, screen_);
-    }
+    loadNumberedObxImages(digitImages_, 10, "data/M/m%03d.obx", 39, screen_);
     bannerCommon_.load("data/M/m049.obx", screen_);
-    for (int i = 0; i < kCourseCount; ++i) {
-        std::snprintf(path, sizeof path, "data/M/m%03d.obx", 50 + i);
-        bannerCourses_[i].load(path, screen_);
-    }
+    loadNumberedObxImages(bannerCourses_, kCourseCount, "data/M/m%03d.obx", 50, screen_);
     pauseImage_.load("data/M/pause.obx", screen_);
 }
 

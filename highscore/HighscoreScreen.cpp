@@ -1,6 +1,5 @@
 #include "highscore/HighscoreScreen.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "highscore/HighscoreFile.h"
@@ -24,15 +23,8 @@ void HighscoreScreen::loadImages(SDL_Surface* screen) {
     startingLives_ = 3;
     loadObxImage(background_, "data/MU/mu002.obx", screen);
     loadObxImage(title_, "data/H/h000.obx", screen);
-    char path[32];
-    for (int i = 0; i < kLetters; ++i) {
-        std::snprintf(path, sizeof path, "data/H/h%03d.obx", 1 + i);
-        loadObxImage(letters_[i], path, screen);
-    }
-    for (int i = 0; i < kDigits; ++i) {
-        std::snprintf(path, sizeof path, "data/H/h%03d.obx", 1 + kLetters + i);
-        loadObxImage(digits_[i], path, screen);
-    }
+    loadNumberedObxImages(letters_, kLetters, "data/H/h%03d.obx", 1, screen);
+    loadNumberedObxImages(digits_, kDigits, "data/H/h%03d.obx", 1 + kLetters, screen);
 }
 
 void HighscoreScreen::enter(int finalScore, int startingLives) {

@@ -1,6 +1,5 @@
 #include "player/Player.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -42,15 +41,6 @@ constexpr FlameRow kFlameRows[] = {
     {6, 5.0f, 14, 28.0f, true},  {4, 5.0f, 8, 30.0f, false},  {6, 10.0f, 5, 32.0f, false},
 };
 
-void loadNumbered(ObxImage* images, int count, const char* pattern, int first,
-                  SDL_Surface* screen) {
-    char path[64];
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(path, sizeof path, pattern, first + i);
-        loadObxImage(images[i], path, screen);
-    }
-}
-
 }  // namespace
 
 void Player::loadImages(SDL_Surface* screen) {
@@ -59,18 +49,18 @@ void Player::loadImages(SDL_Surface* screen) {
     const char* craftFile = second ? "data/M2/test.obx" : "data/M/m001.obx";
     loadObxImage(craft_, craftFile, screen);
     loadObxImage(craftCopy_, craftFile, screen);
-    loadNumbered(flyOff_, kFlyOffFrames, second ? "data/M2/m%03d.obx" : "data/M/m%03d.obx", 3,
-                 screen);
+    loadNumberedObxImages(flyOff_, kFlyOffFrames, second ? "data/M2/m%03d.obx" : "data/M/m%03d.obx",
+                          3, screen);
     if (second) {
-        loadNumbered(explosion_, 4, "data/M2/exp%d.obx", 1, screen);
+        loadNumberedObxImages(explosion_, 4, "data/M2/exp%d.obx", 1, screen);
     } else {
-        loadNumbered(explosion_, 4, "data/M/m%03d.obx", 12, screen);
+        loadNumberedObxImages(explosion_, 4, "data/M/m%03d.obx", 12, screen);
     }
-    loadNumbered(explosion_ + 4, kExplosionFrames - 4, "data/M/m%03d.obx", 16, screen);
-    loadNumbered(exhaust2_, kTrailVariants, "data/M/m%03d.obx", 24, screen);
-    loadNumbered(exhaust3_, kTrailVariants, "data/M/m%03d.obx", 28, screen);
-    loadNumbered(trail4_, kTrailVariants, "data/L4/%d.obx", 4001, screen);
-    loadNumbered(spare_, kSparePictures, "data/M/m%03d.obx", 32, screen);
+    loadNumberedObxImages(explosion_ + 4, kExplosionFrames - 4, "data/M/m%03d.obx", 16, screen);
+    loadNumberedObxImages(exhaust2_, kTrailVariants, "data/M/m%03d.obx", 24, screen);
+    loadNumberedObxImages(exhaust3_, kTrailVariants, "data/M/m%03d.obx", 28, screen);
+    loadNumberedObxImages(trail4_, kTrailVariants, "data/L4/%d.obx", 4001, screen);
+    loadNumberedObxImages(spare_, kSparePictures, "data/M/m%03d.obx", 32, screen);
     loadObxImage(flameParticle_, "data/M/m036.obx", screen);
     for (int k = 0; k < kTrailLength; ++k) {
         trailVariant_[k] = std::rand() % kTrailVariants;
