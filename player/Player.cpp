@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr double kAccel = 1.3;
 constexpr float kStartX = 50.0f;
 constexpr float kRightWall = 800.0f - Player::kWidth;
 constexpr float kFloor = 600.0f - Player::kHeight;

@@ -18,6 +18,8 @@ class Player {
     static constexpr int kSparePictures = 4;
     static constexpr int kWidth = 83;
     static constexpr int kHeight = 40;
+    // Added to the speed in double precision, then stored as float.
+    static constexpr double kAccel = 1.3;
 
     explicit Player(int number = 1) : number_(number == 2 ? 2 : 1) {}
 

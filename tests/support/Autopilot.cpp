@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int kLookAhead = 48;
-// The craft adds its acceleration in double precision.
-constexpr double kAccelExact = 1.3;
 constexpr float kMaxX = 800.0f - Autopilot::kCraftWidth;
 constexpr float kMaxY = 600.0f - Autopilot::kCraftHeight;
 constexpr float kLaneStep = 8.0f;
@@ -62,8 +60,8 @@ float clamp(float v, float low, float high) {
 }  // namespace
 
 void Autopilot::step(CraftMotion& c, int dx, int dy) {
-    c.vx = static_cast<float>(c.vx + kAccelExact * dx);
-    c.vy = static_cast<float>(c.vy + kAccelExact * dy);
+    c.vx = static_cast<float>(c.vx + Player::kAccel * dx);
+    c.vy = static_cast<float>(c.vy + Player::kAccel * dy);
     c.x += c.vx;
     c.y += c.vy;
     if (c.x < 0.0f) {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "assets/Collision.h"
+#include "player/Player.h"
 
 // Which craft the autopilot flies: player 1's arrows or player 2's W, A, S, D.
 enum class AutopilotKeys { Arrows, Wasd };
@@ -48,8 +49,8 @@ struct AutopilotOptions {
 class Autopilot {
   public:
     static constexpr float kAccel = 1.3f;
-    static constexpr float kCraftWidth = 83.0f;
-    static constexpr float kCraftHeight = 40.0f;
+    static constexpr float kCraftWidth = Player::kWidth;
+    static constexpr float kCraftHeight = Player::kHeight;
     static constexpr int kMaxHazards = 64;
 
     explicit Autopilot(const AutopilotOptions& options = AutopilotOptions()) : options_(options) {}
