@@ -136,6 +136,16 @@ void writePixel(SDL_Surface* s, int x, int y, Uint32 value) {
     }
 }
 
+bool isPureRedValue(Uint32 pixel, const SDL_PixelFormat* f) {
+    return (pixel & (f->Rmask | f->Gmask | f->Bmask)) == f->Rmask;
+}
+
+bool isPureRedColour(Uint32 pixel, const SDL_PixelFormat* f) {
+    Uint8 r, g, b;
+    SDL_GetRGB(pixel, f, &r, &g, &b);
+    return r == 255 && g == 0 && b == 0;
+}
+
 }  // namespace
 
 int writeObxHeader(const char* path, const char* bytes, int count) {
@@ -282,12 +292,15 @@ void ObxImage::prepareFading(SDL_Surface* screen) {
 
 void ObxImage::takeMask(SDL_Surface* source) {
     solid_.assign((static_cast<size_t>(width_) * height_ + 7) / 8, 0);
+    // Where no colour bit is lost, pure red is one pixel value: a comparison
+    // instead of a colour lookup per pixel, which was most of the loading time.
+    const SDL_PixelFormat* f = source->format;
+    const bool lossless = !f->palette && f->Rloss == 0 && f->Gloss == 0 && f->Bloss == 0;
     SDL_LockSurface(source);
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            Uint8 r, g, b;
-            SDL_GetRGB(readPixel(source, x, y), source->format, &r, &g, &b);
-            if (r != 255 || g != 0 || b != 0) {
+            const Uint32 pixel = readPixel(source, x, y);
+            if (!(lossless ? isPureRedValue(pixel, f) : isPureRedColour(pixel, f))) {
                 const size_t bit = static_cast<size_t>(y) * width_ + x;
                 solid_[bit >> 3] |= static_cast<std::uint8_t>(1u << (bit & 7));
             }
@@ -311,12 +324,9 @@ void ObxImage::settleKeyColour(Uint32 key) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const Uint32 shown = readPixel(surface_, x, y);
-            if (!isSolidPixel(x, y)) {
-                if (shown != key) {
-                    writePixel(surface_, x, y, key);
-                }
-            } else if (shown == key) {
-                writePixel(surface_, x, y, nudged);
+            const Uint32 wanted = !isSolidPixel(x, y) ? key : shown == key ? nudged : shown;
+            if (wanted != shown) {
+                writePixel(surface_, x, y, wanted);
             }
         }
     }
