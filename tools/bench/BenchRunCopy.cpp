@@ -1,32 +1,16 @@
 #include "BenchRunCopy.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 BenchRunCopy::BenchRunCopy(const std::string& runFolder, bool withSound) {
     std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "kavrel-bench-run-XXXXXX").string();
-    if (ec || !mkdtemp(pattern.data())) {
-        return;
+    const fs::path from(runFolder);
+    const fs::path to(folder_.path());
+    fs::copy(from / "data", to / "data", fs::copy_options::recursive, ec);
+    if (!ec && withSound && fs::exists(from / "sound")) {
+        fs::copy(from / "sound", to / "sound", fs::copy_options::recursive, ec);
     }
-    fs::copy(fs::path(runFolder) / "data", fs::path(pattern) / "data", fs::copy_options::recursive,
-             ec);
-    if (!ec && withSound && fs::exists(fs::path(runFolder) / "sound")) {
-        fs::copy(fs::path(runFolder) / "sound", fs::path(pattern) / "sound",
-                 fs::copy_options::recursive, ec);
-    }
-    if (ec) {
-        fs::remove_all(pattern, ec);
-        return;
-    }
-    path_ = pattern;
-}
-
-BenchRunCopy::~BenchRunCopy() {
-    if (!path_.empty()) {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
+    copied_ = !ec;
 }

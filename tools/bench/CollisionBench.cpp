@@ -6,8 +6,8 @@
 #include <string>
 
 #include "BenchReport.h"
-#include "BenchScratch.h"
 #include "assets/Collision.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ struct Positions {
 };
 
 // A 200 by 200 picture: pure red, with a solid disc in the middle if asked.
-std::string makePicture(const BenchScratch& scratch, const char* name, bool disc) {
+std::string makePicture(const TempFolder& scratch, const char* name, bool disc) {
     SDL_Surface* s =
         SDL_CreateRGBSurface(SDL_SWSURFACE, kSide, kSide, 24, 0xff0000, 0x00ff00, 0x0000ff, 0);
     if (!s) {
@@ -60,9 +60,10 @@ std::string makePicture(const BenchScratch& scratch, const char* name, bool disc
             }
         }
     }
-    const std::string path = scratch.savePicture(s, name);
+    const std::string path = scratch.file(name);
+    const bool saved = SDL_SaveBMP(s, path.c_str()) == 0;
     SDL_FreeSurface(s);
-    return path;
+    return saved ? path : "";
 }
 
 // The best of several runs, in nanoseconds per six-point probe.
@@ -88,7 +89,7 @@ double nsPerProbe(const Positions& p, const Box& box, const ObxImage& image, int
 }  // namespace
 
 int benchCollision(SDL_Surface* screen, BenchReport& report) {
-    BenchScratch scratch;
+    TempFolder scratch;
     ObxImage empty, disc;
     const std::string emptyPath = makePicture(scratch, "empty.obx", false);
     const std::string discPath = makePicture(scratch, "disc.obx", true);

@@ -1,7 +1,5 @@
 #include "CourseBench.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +14,7 @@
 #include "game/Game.h"
 #include "support/Autopilot.h"
 #include "support/CoursePilot.h"
+#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -113,30 +112,11 @@ void hugBands(const BenchContext& context, Game& game, FrameTimings& band, Frame
     }
 }
 
-class WorkingFolder {
-  public:
-    explicit WorkingFolder(const std::string& path) {
-        char here[4096];
-        previous_ = getcwd(here, sizeof here) ? here : "";
-        entered_ = !path.empty() && chdir(path.c_str()) == 0;
-    }
-    ~WorkingFolder() {
-        if (entered_ && chdir(previous_.c_str()) != 0) {
-            entered_ = false;
-        }
-    }
-    bool entered() const { return entered_; }
-
-  private:
-    std::string previous_;
-    bool entered_ = false;
-};
-
 }  // namespace
 
 int benchCourses(BenchContext& context, BenchReport& report) {
     BenchRunCopy copy(context.runFolder, false);
-    WorkingFolder inside(copy.path());
+    WorkingDirectory inside(copy.path());
     if (!inside.entered()) {
         return -1;
     }

@@ -1,7 +1,6 @@
 #include "StartupBench.h"
 
 #include <SDL.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "BenchRunCopy.h"
 #include "app/SoundBank.h"
 #include "game/Game.h"
+#include "support/WorkingDirectory.h"
 
 namespace {
 
@@ -39,47 +39,58 @@ int soundsLoaded(const SoundBank& sound) {
     return loaded;
 }
 
-}  // namespace
-
-int benchStartup(BenchContext& context, BenchReport& report) {
-    BenchRunCopy copy(context.runFolder, true);
-    char here[4096];
-    const std::string previous = getcwd(here, sizeof here) ? here : ".";
-    if (copy.path().empty() || chdir(copy.path().c_str()) != 0) {
-        return -1;
-    }
-    SDL_Quit();
-    context.screen = nullptr;
-
-    // The parts in the program's order: SDL and the window, the sound, the
-    // pictures, the first menu frame.
+// The parts in the program's order: SDL and the window, the sound, the
+// pictures, the first menu frame.
+struct StartupFigures {
     double parts[4] = {};
+    double totalMs = 0.0;
+    int sounds = 0;
+};
+
+// Brings SDL up afresh as the program does and loads everything from the
+// working folder; the new display, or null.
+SDL_Surface* startAfresh(StartupFigures& figures) {
+    SDL_Quit();
     Clock::time_point mark = Clock::now();
     const Clock::time_point start = mark;
     SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
     SDL_Surface* screen = SDL_SetVideoMode(800, 600, 0, 0);
-    parts[0] = lap(mark);
+    figures.parts[0] = lap(mark);
     auto sound = std::make_unique<SoundBank>();
     sound->open();
     sound->loadAll();
-    parts[1] = lap(mark);
+    figures.parts[1] = lap(mark);
     auto game = std::make_unique<Game>();
     if (screen) {
         game->loadAll(screen);
-        parts[2] = lap(mark);
+        figures.parts[2] = lap(mark);
         game->render();
         SDL_UpdateRect(screen, 0, 0, 0, 0);
-        parts[3] = lap(mark);
+        figures.parts[3] = lap(mark);
     }
-    const double ms = std::chrono::duration<double, std::milli>(mark - start).count();
+    figures.totalMs = std::chrono::duration<double, std::milli>(mark - start).count();
+    figures.sounds = soundsLoaded(*sound);
+    return screen;
+}
 
-    const int sounds = soundsLoaded(*sound);
-    game.reset();
-    sound.reset();
-    context.screen = screen;
-    if (chdir(previous.c_str()) != 0 || !screen) {
+}  // namespace
+
+int benchStartup(BenchContext& context, BenchReport& report) {
+    BenchRunCopy copy(context.runFolder, true);
+    StartupFigures figures;
+    {
+        WorkingDirectory inside(copy.path());
+        if (copy.path().empty() || !inside.entered()) {
+            return -1;
+        }
+        context.screen = startAfresh(figures);
+    }
+    if (!context.screen) {
         return -1;
     }
+    const double ms = figures.totalMs;
+    const double* parts = figures.parts;
+    const int sounds = figures.sounds;
     report.add("start-up", "to the first menu frame", ms, "ms");
     report.add("start-up", "  SDL video, audio and the window", parts[0], "ms");
     report.add("start-up", "  mixer, 9 music tracks, 7 effects", parts[1], "ms");
