@@ -90,6 +90,10 @@ TEST_F(InstalledPackageTest, InstallsRunsForAUserKeepsHighscoresAcrossUpgradeAnd
     ASSERT_EQ(0, ChildProcess::run({"dpkg-deb", "-f", deb, "Depends"}, {}, &depends));
     EXPECT_NE(std::string::npos, depends.find("libsdl1.2")) << depends;
     EXPECT_NE(std::string::npos, depends.find("libsdl-mixer1.2")) << depends;
+    // Debian's own check: no error (its exit status) and no warning.
+    std::string lintian;
+    EXPECT_EQ(0, ChildProcess::run({"lintian", deb}, {}, &lintian, 120000)) << lintian;
+    EXPECT_EQ(std::string::npos, ("\n" + lintian).find("\nW: ")) << lintian;
     for (const char* file :
          {"usr/games/kavrel", "usr/lib/games/kavrel/kavrel", "usr/share/man/man6/kavrel.6.gz",
           "usr/share/applications/kavrel.desktop",
