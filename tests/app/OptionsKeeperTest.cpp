@@ -14,72 +14,48 @@ namespace fs = std::filesystem;
 
 class OptionsKeeperTest : public GameFixture {
   protected:
-    void SetUp() override {
-        load();
-        fs::create_directories(folder.file("data"));
-    }
     void frame(std::initializer_list<int> held) {
         game->update(HeldKeys(held).keys());
         keeper.saveWhenSettled(*game);
     }
-    void tap(int key) {
-        frame({key});
-        frame({});
-    }
-    // From the first page (on start or options): the options page with the cursor on item.
-    void openOptionsAt(int item) {
-        frame({});
-        if (game->menu().cursor() == 0) {
-            tap(SDLK_DOWN);
+    void tap(std::initializer_list<int> keys) {
+        for (int key : keys) {
+            frame({key});
+            frame({});
         }
-        tap(SDLK_RETURN);
-        for (int i = 0; i < item; ++i) {
-            tap(SDLK_UP);
-        }
-    }
-    void leaveOptions(int item) {
-        for (int i = item; i < Menu::kOptionItems; ++i) {
-            tap(SDLK_UP);
-        }
-        tap(SDLK_RETURN);
     }
     bool written() const { return fs::exists(folder.file(kOptionsPath)); }
 
     OptionsKeeper keeper;
 };
 
-TEST_F(OptionsKeeperTest, ARunThatChangesNothingWritesNothing) {
+TEST_F(OptionsKeeperTest, WrittenOnlyWhenChangedAndOnceTheOptionsPageIsLeft) {
+    load();
+    fs::create_directories(folder.file("data"));
     keeper.load(kOptionsPath, *game);
-    EXPECT_EQ(MenuOptions(), game->menu().options());
-    openOptionsAt(3);
-    frame({SDLK_RIGHT});  // already at the top
-    leaveOptions(3);
+    frame({});
+    tap({SDLK_DOWN, SDLK_RETURN, SDLK_RIGHT, SDLK_RETURN});  // the options page and back
     keeper.save(*game);
-    EXPECT_FALSE(written());
-}
+    EXPECT_FALSE(written()) << "a run that changed nothing wrote the defaults";
 
-TEST_F(OptionsKeeperTest, SettingsComeBackAndAreSavedOnLeavingThePage) {
     std::ofstream(folder.file(kOptionsPath)) << "volume 64\nlives 5\nplayers 2\n";
     keeper.load(kOptionsPath, *game);
     EXPECT_EQ((MenuOptions{64, 5, 2}), game->menu().options());
     EXPECT_EQ(2, game->playerCount());
     fs::remove(folder.file(kOptionsPath));
-
-    openOptionsAt(3);
+    tap({SDLK_RETURN, SDLK_UP, SDLK_UP, SDLK_UP});  // the volume
     for (int i = 0; i < 5; ++i) {
         frame({SDLK_LEFT});
     }
     EXPECT_FALSE(written()) << "saved while the volume was still moving";
-    leaveOptions(3);
+    tap({SDLK_UP, SDLK_RETURN});
     EXPECT_EQ((MenuOptions{44, 5, 2}), OptionsFile::read(kOptionsPath));
 
     fs::remove(folder.file(kOptionsPath));
     frame({});
     EXPECT_FALSE(written()) << "saved again with nothing changed";
-
-    // Quitting on the options page still keeps the change.
-    openOptionsAt(2);
-    tap(SDLK_LEFT);
+    // Quitting on the options page still keeps a change.
+    tap({SDLK_RETURN, SDLK_UP, SDLK_UP, SDLK_LEFT});
     keeper.save(*game);
     EXPECT_EQ((MenuOptions{44, 4, 2}), OptionsFile::read(kOptionsPath));
 }
