@@ -6,9 +6,13 @@ MainLoop::MainLoop(Game& game, SoundBank& sound, SDL_Surface* screen)
     : game_(game), sound_(sound), screen_(screen), step_(game) {}
 
 void MainLoop::run() {
+    pads_.open();
+    options_.load(kOptionsPath, game_);
     while (!quitRequested_) {
         pass();
     }
+    options_.save(game_);
+    pads_.close();
 }
 
 void MainLoop::pass() {
@@ -40,9 +44,13 @@ bool MainLoop::logicFrameIfDue(Uint32 now) {
     if (!pacer_.frameDue(now)) {
         return false;
     }
-    KeyState keys = SDL_GetKeyState(nullptr);
+    KeyState keys = pads_.keysWith(SDL_GetKeyState(nullptr), game_.mode() != ModeNameEntry, now);
+    if (pads_.backPressed()) {
+        handleEvent(Gamepads::escapeKeyDown());
+    }
     pacer_.frameStarted(now);
     const int soundEvent = step_.logicFrame(keys);
+    options_.saveWhenSettled(game_);
     sound_.setMusicVolume(game_.getMusicVolume());
     if (SoundBank::kindOf(soundEvent) == SoundBank::Quit) {
         quitRequested_ = 1;

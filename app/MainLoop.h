@@ -4,6 +4,8 @@
 
 #include "app/FramePacer.h"
 #include "app/FrameStep.h"
+#include "app/Gamepads.h"
+#include "app/OptionsKeeper.h"
 #include "app/SoundBank.h"
 #include "game/Game.h"
 
@@ -29,6 +31,7 @@ class MainLoop {
     void present();
 
     bool quitRequested() const { return quitRequested_ != 0; }
+    Gamepads& gamepads() { return pads_; }
 
   private:
     Game& game_;
@@ -36,5 +39,7 @@ class MainLoop {
     SDL_Surface* screen_;
     FramePacer pacer_;
     FrameStep step_;
+    Gamepads pads_;
+    OptionsKeeper options_;
     int quitRequested_ = 0;
 };

@@ -49,9 +49,7 @@ bool held(KeyState keys, int a, int b) {
 
 void Menu::loadImages(SDL_Surface* screen) {
     screen_ = screen;
-    startingLives_ = 3;
-    volume_ = kMaxVolume;
-    knobX_ = 632;
+    setOptions(MenuOptions());
     loadObxImage(background_, "data/MU/mu002.obx", screen);
     for (int item = 0; item < kMainItems; ++item) {
         loadObxImage(mainItems_[item][0], kMainItemFiles[item][0], screen);
@@ -82,6 +80,12 @@ void Menu::loadImages(SDL_Surface* screen) {
     loadNumberedObxImages(digits_, kDigits, "data/H/h%03d.obx", 1 + kLetters, screen);
     loadObxImage(infoTitle_, "data/MU/mu032.obx", screen);
     loadObxImage(infoText_, "data/MU/mu033.obx", screen);
+}
+
+void Menu::setOptions(const MenuOptions& options) {
+    setVolume(static_cast<float>(options.volume));
+    startingLives_ = options.lives;
+    playerCount_ = options.players;
 }
 
 void Menu::enter(int playerCount) {

@@ -8,6 +8,18 @@
 
 enum MenuPage : int { MainPage = 0, OptionsPage = 1, HighscorePage = 2, InfoPage = 3 };
 
+// The settings of the options page, as a new run starts them.
+struct MenuOptions {
+    int volume = 128;
+    int lives = 3;
+    int players = 1;
+
+    bool operator==(const MenuOptions& other) const {
+        return volume == other.volume && lives == other.lives && players == other.players;
+    }
+    bool operator!=(const MenuOptions& other) const { return !(*this == other); }
+};
+
 // The main menu: start, options (players, starting lives, volume),
 // highscores, information and quit. It keeps its settings for the whole run.
 class Menu {
@@ -24,6 +36,10 @@ class Menu {
     int handleInput(KeyState keys);
     int takeSoundEvent();
     void draw();
+
+    MenuOptions options() const { return {musicVolume(), startingLives_, playerCount_}; }
+    // Takes settings remembered from an earlier run; the caller checks them.
+    void setOptions(const MenuOptions& options);
 
     int playerCount() const { return playerCount_; }
     int startingLives() const { return startingLives_; }

@@ -42,6 +42,11 @@ void Game::loadAll(SDL_Surface* screen) {
     loadHudImages();
 }
 
+void Game::setOptions(const MenuOptions& options) {
+    setPlayerCount(options.players);
+    menu_.setOptions(options);
+}
+
 void Game::loadHudImages() {
     leftLabel_.load("data/M/m037.obx", screen_);
     rightLabel_.load("data/M/m038.obx", screen_);

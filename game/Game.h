@@ -50,7 +50,11 @@ class Game {
     // snapshot tool too).
     void setPlayerCount(int count) { playerCount_ = count == 2 ? 2 : 1; }
 
+    // The options page's settings remembered from an earlier run.
+    void setOptions(const MenuOptions& options);
+
     int mode() const { return mode_; }
+    const Menu& menu() const { return menu_; }
     int playerCount() const { return playerCount_; }
     int score1() const { return score1_; }
     int score2() const { return score2_; }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "support/GameFixture.h"
 
 namespace {
@@ -119,6 +123,39 @@ TEST_F(MainLoopTest, EveryPassDrawsTheGame) {
     screen.fill(0, 0, 0);
     loop.present();
     EXPECT_TRUE(colourAt(20, 20, 30, 160, 60)) << "the HUD of a course";
+}
+
+TEST_F(MainLoopTest, APadStandsInForKeysAndItsBackForEscape) {
+    MainLoop loop(*game, sound, screen.surface());
+    PadState pad;
+    pad.buttons[Gamepads::DpadDown] = 1;
+    loop.gamepads().setPad(0, pad);
+    ASSERT_TRUE(loop.logicFrameIfDue(34));
+    EXPECT_EQ(1, game->menu().cursor());
+    game->setMode(ModeCutscene0);
+    pad.buttons[Gamepads::ButtonBack] = 1;
+    loop.gamepads().setPad(1, pad);
+    ASSERT_TRUE(loop.logicFrameIfDue(68));
+    EXPECT_EQ(ModeCourse1, game->mode());
+}
+
+// The options of the last run are in place before the first frame; a run
+// that changes nothing leaves their file as it was.
+TEST_F(MainLoopTest, RunStartsWithTheRememberedOptions) {
+    const std::string text = "players 2\nvolume 64\nlives 5";
+    std::filesystem::create_directories(folder.file("data"));
+    std::ofstream(folder.file(kOptionsPath)) << text;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) == 1) {
+    }
+    event.type = SDL_QUIT;
+    ASSERT_EQ(0, SDL_PushEvent(&event));
+    MainLoop loop(*game, sound, screen.surface());
+    loop.run();
+    EXPECT_EQ((MenuOptions{64, 5, 2}), game->menu().options());
+    std::stringstream kept;
+    kept << std::ifstream(folder.file(kOptionsPath)).rdbuf();
+    EXPECT_EQ(text, kept.str());
 }
 
 }  // namespace

@@ -26,5 +26,8 @@ bool GeneratedRunFolder::copyInto(const std::string& folder,
             return false;
         }
     }
+    // Options someone chose playing in the run folder must not reach the tests.
+    std::error_code ignored;
+    fs::remove(fs::path(folder) / "data/options.txt", ignored);
     return true;
 }

@@ -118,11 +118,13 @@ TEST_F(InstalledPackageTest, InstallsRunsForAUserKeepsHighscoresAcrossUpgradeAnd
     // own: the player's table must come through the refresh untouched.
     const std::string before = readWholeTextFile(table);
     std::ofstream(installed() + "/version") << "99.0\n";
+    std::ofstream(userFolder() + "/data/options.txt") << "lives 5\n";
     fs::remove(installed() + "/data/M/007.obx");
     fs::remove(userFolder() + "/data/M/m001.obx");
 
     playOnce();
     EXPECT_EQ(before, readWholeTextFile(table));
+    EXPECT_EQ("lives 5\n", readWholeTextFile(userFolder() + "/data/options.txt"));
     EXPECT_TRUE(fs::exists(userFolder() + "/data/M/m001.obx")) << "pictures not refreshed";
     EXPECT_EQ("99.0\n", readWholeTextFile(userFolder() + "/version"));
 

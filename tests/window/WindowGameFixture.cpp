@@ -44,6 +44,8 @@ void WindowGameFixture::SetUp() {
             fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
         }
     }
+    // Options someone chose playing in the run folder must not reach the tests.
+    fs::remove(fs::path(folder.path()) / "data/options.txt");
 }
 
 void WindowGameFixture::TearDown() {
