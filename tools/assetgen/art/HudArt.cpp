@@ -63,7 +63,9 @@ void digitPicture(AssetWriter& out, int digit) {
         style.fill = kDigitFill;
         const std::string text = std::to_string(digit);
         const TextSize size = measureText(text, style);
-        cairo_scale(cr, kDigitWidth / size.width, kDigitHeight / size.height);
+        // A little over the edges, so that the outer columns are ink too.
+        cairo_translate(cr, -0.4, 0);
+        cairo_scale(cr, (kDigitWidth + 0.8) / size.width, kDigitHeight / size.height);
         drawText(cr, text, 0, 0, style);
     }
     out.obx(canvas, dataPath("M/m", 39 + digit, 3));
