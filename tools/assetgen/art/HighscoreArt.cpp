@@ -62,7 +62,7 @@ void nameEntryTitle(AssetWriter& out) {
     const double slotY = kTitleToLetters + kCharHeight + 2;
     for (int i = 0; i < kNameLength; ++i) {
         rect(cr, i * kLetterPitch + 0.5, slotY, kCharWidth - 1, 3);
-        setColour(cr, i == 0 ? Rgb{1.0, 0.86, 0.45} : Rgb{0.45, 0.88, 1.0});
+        setColour(cr, Rgb{0.45, 0.88, 1.0});
         cairo_fill_preserve(cr);
         setColour(cr, kOutline);
         cairo_set_line_width(cr, 1);

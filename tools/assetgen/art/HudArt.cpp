@@ -37,9 +37,9 @@ void lettering(AssetWriter& out, const std::string& path, const std::string& tex
 // A "1" with a flag and a foot, as wide as a narrow digit may be, leaning to
 // the digit after it so that "10" and "15" read as one number.
 void drawOne(cairo_t* cr) {
-    const double pts[][2] = {{7.5, 2},   {11.5, 2}, {11.5, 18.5}, {14.5, 18.5},
-                             {14.5, 22}, {3.5, 22}, {3.5, 18.5},  {7.0, 18.5},
-                             {7.0, 8.5}, {3.5, 10}, {3.5, 6.5}};
+    const double pts[][2] = {{7.5, 1.5}, {13.0, 1.5}, {13.0, 18.0}, {15.5, 18.0},
+                             {15.5, 22}, {4.0, 22},   {4.0, 18.0},  {7.0, 18.0},
+                             {7.0, 9.0}, {4.0, 10.5}, {4.0, 6.5}};
     polygon(cr, pts, sizeof pts / sizeof pts[0]);
     Gradient::linear(0, 2, 0, 22)
         .stop(0, lighten(kDigitFill, 0.25))

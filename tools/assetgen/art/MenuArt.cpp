@@ -409,14 +409,18 @@ void highscoreFrame(AssetWriter& out) {
     out.obx(canvas, mu(27));
 }
 
-void heading(AssetWriter& out, const std::string& text, int w, const std::string& path) {
-    Canvas canvas(w, 22);
+TextStyle headingStyle(double size, double outline) {
     TextStyle style;
-    style.sizePx = 20;
+    style.sizePx = size;
     style.letterSpacing = 2;
     style.fill = kHeading;
-    style.outlineWidth = 2;
-    style = fitTextStyle(text, w - 2, 20, style);
+    style.outlineWidth = outline;
+    return style;
+}
+
+void heading(AssetWriter& out, const std::string& text, int w, const std::string& path) {
+    Canvas canvas(w, 22);
+    const TextStyle style = fitTextStyle(text, w - 2, 20, headingStyle(20, 2));
     drawText(canvas.cr(), text, 0, 1, style);
     out.obx(canvas, path);
 }
@@ -426,17 +430,10 @@ void heading(AssetWriter& out, const std::string& text, int w, const std::string
 void livesHeading(AssetWriter& out) {
     const int w = 62;
     Canvas canvas(w, 25);
-    TextStyle style;
-    style.sizePx = 16;
-    style.letterSpacing = 2;
-    style.fill = kHeading;
-    style.outlineWidth = 1.5;
-    drawText(canvas.cr(), "LIVES", 0, 0, style);
-    style.sizePx = 11;
-    style.letterSpacing = 1;
-    style.outlineWidth = 1.2;
-    style = fitTextStyle("AT START", w - 2, 10, style);
-    drawText(canvas.cr(), "AT START", 0, 15, style);
+    drawText(canvas.cr(), "LIVES", 0, 0, headingStyle(16, 1.5));
+    TextStyle small = headingStyle(11, 1.2);
+    small.letterSpacing = 1;
+    drawText(canvas.cr(), "AT START", 0, 15, fitTextStyle("AT START", w - 2, 10, small));
     out.obx(canvas, mu(31));
 }
 
