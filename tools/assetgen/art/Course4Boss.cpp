@@ -32,7 +32,7 @@ void knotPath(cairo_t* cr) {
 void drawFolds(cairo_t* cr) {
     ArtRandom rnd(4023);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < 18; ++i) {
         double x = rnd.uniform(2, 38), y = rnd.uniform(2, 38);
         double heading = rnd.uniform(0, 2 * M_PI);
         cairo_new_path(cr);
@@ -46,8 +46,8 @@ void drawFolds(cairo_t* cr) {
             y = ny;
         }
         cairo_path_t* fold = cairo_copy_path(cr);
-        setColour(cr, darken(kC4BrainPink, 0.6));
-        cairo_set_line_width(cr, 1.9);
+        setColour(cr, darken(kC4BrainPink, 0.65));
+        cairo_set_line_width(cr, 2.2);
         cairo_stroke(cr);
         cairo_translate(cr, -0.9, -0.9);
         cairo_append_path(cr, fold);
