@@ -7,9 +7,6 @@ namespace {
 constexpr float kStartX = 50.0f;
 constexpr float kRightWall = 800.0f - Player::kWidth;
 constexpr float kFloor = 600.0f - Player::kHeight;
-// A returning craft in course 3 is kept off the sewer's two bands.
-constexpr float kRespawnTop = 36.0f;
-constexpr float kRespawnBottom = 564.0f;
 constexpr float kWaterLine = 500.0f;
 constexpr int kExplosionEnd = 50;
 constexpr int kRespawnEnd = 100;

@@ -18,6 +18,10 @@ class Player {
     static constexpr int kSparePictures = 4;
     static constexpr int kWidth = 83;
     static constexpr int kHeight = 40;
+    // A returning craft in course 3 is held between these, off the sewer's
+    // two bands.
+    static constexpr float kRespawnTop = 36.0f;
+    static constexpr float kRespawnBottom = 564.0f;
     // Added to the speed in double precision, then stored as float.
     static constexpr double kAccel = 1.3;
 

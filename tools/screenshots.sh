@@ -57,6 +57,8 @@ shot options 130 --key down:40 --key return:50 \
     --key up:60 --key right:62-64 --key up:70 --key right:75 --key right:80 \
     --key up:90 --key left:95-102 --key down:110
 shot highscores 70 --key down:40 --key down:45 --key return:50
+# The information page with the rules.
+shot info 75 --key down:40 --key down:45 --key down:50 --key return:55
 
 # The opening story: the hangar.
 shot story 280 --mode 1

@@ -14,31 +14,72 @@ Canvas::~Canvas() {
     cairo_surface_destroy(surface_);
 }
 
+namespace {
+
+struct Pixel {
+    unsigned r, g, b;
+    bool solid;
+};
+
+// Cairo stores premultiplied colour; undo it for the opaque pixel.
+Pixel unpremultiplied(std::uint32_t p) {
+    const unsigned a = p >> 24;
+    if (a < 128) {
+        return Pixel{255, 0, 0, false};
+    }
+    return Pixel{((p >> 16) & 0xff) * 255 / a, ((p >> 8) & 0xff) * 255 / a, (p & 0xff) * 255 / a,
+                 true};
+}
+
+// A pixel under half coverage with solid pixels on all four sides is a seam
+// where two anti-aliased edges meet inside one shape (an outline and the
+// fill it surrounds), not a hole the drawing meant: it takes the mean of
+// its neighbours. Outer edges have a clear side and stay as they are.
+void closePinholes(std::vector<Pixel>& pixels, int width, int height) {
+    for (int y = 1; y + 1 < height; ++y) {
+        for (int x = 1; x + 1 < width; ++x) {
+            Pixel& p = pixels[static_cast<size_t>(y) * width + x];
+            const Pixel* sides[4] = {&p - 1, &p + 1, &p - width, &p + width};
+            if (p.solid ||
+                !(sides[0]->solid && sides[1]->solid && sides[2]->solid && sides[3]->solid)) {
+                continue;
+            }
+            p = Pixel{0, 0, 0, true};
+            for (const Pixel* side : sides) {
+                p.r += side->r;
+                p.g += side->g;
+                p.b += side->b;
+            }
+            p.r /= 4;
+            p.g /= 4;
+            p.b /= 4;
+        }
+    }
+}
+
+}  // namespace
+
 std::vector<unsigned char> Canvas::opaqueRgb() const {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
-    std::vector<unsigned char> rgb(static_cast<size_t>(width_) * height_ * 3);
+    std::vector<Pixel> pixels(static_cast<size_t>(width_) * height_);
     for (int y = 0; y < height_; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
         for (int x = 0; x < width_; ++x) {
-            const std::uint32_t p = row[x];
-            const unsigned a = p >> 24;
-            unsigned r = 255, g = 0, b = 0;
-            if (a >= 128) {
-                // Cairo stores premultiplied colour; undo it for the opaque pixel.
-                r = ((p >> 16) & 0xff) * 255 / a;
-                g = ((p >> 8) & 0xff) * 255 / a;
-                b = (p & 0xff) * 255 / a;
-                if (r == 255 && g == 0 && b == 0) {
-                    r = 254;
-                }
-            }
-            unsigned char* out = &rgb[(static_cast<size_t>(y) * width_ + x) * 3];
-            out[0] = static_cast<unsigned char>(r);
-            out[1] = static_cast<unsigned char>(g);
-            out[2] = static_cast<unsigned char>(b);
+            pixels[static_cast<size_t>(y) * width_ + x] = unpremultiplied(row[x]);
         }
+    }
+    closePinholes(pixels, width_, height_);
+    std::vector<unsigned char> rgb(pixels.size() * 3);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        Pixel p = pixels[i];
+        if (p.solid && p.r == 255 && p.g == 0 && p.b == 0) {
+            p.r = 254;
+        }
+        rgb[i * 3] = static_cast<unsigned char>(p.r);
+        rgb[i * 3 + 1] = static_cast<unsigned char>(p.g);
+        rgb[i * 3 + 2] = static_cast<unsigned char>(p.b);
     }
     return rgb;
 }

@@ -8,7 +8,8 @@
 // A Cairo drawing surface that starts fully transparent and is written out
 // in the game's picture form: every pixel under half coverage becomes pure
 // red (the transparent colour), every other pixel its opaque colour, and a
-// drawn pure red is nudged to (254, 0, 0) so that it stays visible.
+// drawn pure red is nudged to (254, 0, 0) so that it stays visible. A lone
+// clear pixel walled in by solid ones on all four sides is filled.
 class Canvas {
   public:
     Canvas(int width, int height);

@@ -18,8 +18,12 @@ namespace {
 
 constexpr int kTile = 800;
 // Both bands are this high: the band rule takes the top band's height for
-// both edges, so the bottom band must not look thinner or thicker.
-constexpr int kBandHeight = 50;
+// both edges, so the bottom band must not look thinner or thicker; and a
+// craft coming back is held 36 pixels from either edge, clear of them.
+constexpr int kBandHeight = 36;
+// The deadly edge of both bands, and nothing else in the sewer: hazard
+// stripes over a toxic glow.
+constexpr int kHazardStrip = 9;
 
 constexpr Rgb kWallDark{0.09, 0.10, 0.09};
 constexpr Rgb kWall{0.21, 0.21, 0.17};
@@ -139,13 +143,24 @@ void paintPillar(cairo_t* cr, double cx) {
     fillVertical(cr, 300, 472, kSludge, darken(kSludge, 0.3), 0.0, 0.45);
 }
 
-void paintWallPipe(cairo_t* cr, double top, double height, int flangeStart) {
-    rect(cr, 0, top, kTile, height);
-    fillPipe(cr, darken(kPipeIron, 0.45), top, height);
-    for (int x = flangeStart; x < kTile; x += 200) {
-        rect(cr, x - 5, top - 3, 10, height + 6);
-        fillPipe(cr, darken(kPipeIron, 0.55), top - 3, height + 6);
+// Far pipes run in short lengths that turn down into the wall, thin, dark
+// and hazed over: nothing like the long bright main of the ceiling band.
+void paintWallPipe(cairo_t* cr, double top, double height, int start) {
+    const Rgb iron = darken(kPipeIron, 0.65);
+    for (int x = start; x < start + kTile; x += 200) {
+        wrapped(cr, kTile, [&] {
+            rect(cr, x, top, 140, height);
+            fillPipe(cr, iron, top, height);
+            rect(cr, x + 140 - height, top, height, 60);
+            Gradient::linear(x + 140 - height, 0, x + 140, 0)
+                .stop(0, lighten(iron, 0.2))
+                .stop(1, darken(iron, 0.5))
+                .fill(cr);
+        });
     }
+    rect(cr, 0, top - 4, kTile, height + 68);
+    setColour(cr, kWallDark, 0.35);
+    cairo_fill(cr);
 }
 
 void paintSlimeStreaks(cairo_t* cr) {
@@ -195,15 +210,17 @@ void paintArchBars(cairo_t* cr, double cx) {
     strokeLine(cr, Rgb{0.16, 0.15, 0.13}, 5, cx - 106, 300, cx + 106, 300);
 }
 
+// Murky water far below the ooze bank: grey and dim, with faint ripples.
 void paintChannel(cairo_t* cr) {
-    rect(cr, 0, 464, kTile, 12);
-    fillPipe(cr, kConcrete, 464, 12);
-    rect(cr, 0, 476, kTile, 124);
-    fillVertical(cr, 476, 600, darken(kSludge, 0.35), darken(kSludge, 0.75));
-    for (int k = 0; k < 9; ++k) {
-        tileWave(cr, 486 + k * 12, 2.0 + k * 0.3, 5 + k % 3, k * 1.3);
-        setColour(cr, kSlime, 0.16 - k * 0.012);
-        cairo_set_line_width(cr, 2);
+    const Rgb murk = mix(kSludge, kWallDark, 0.65);
+    rect(cr, 0, 464, kTile, 8);
+    fillPipe(cr, darken(kConcrete, 0.4), 464, 8);
+    rect(cr, 0, 472, kTile, 128);
+    fillVertical(cr, 472, 600, murk, kWallDark);
+    for (int k = 0; k < 6; ++k) {
+        tileWave(cr, 484 + k * 16, 1.5, 5 + k % 3, k * 1.3);
+        setColour(cr, lighten(murk, 0.3), 0.10);
+        cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
     }
 }
@@ -226,8 +243,8 @@ void makeBackground(AssetWriter& out) {
     paintPillar(cr, 400);
     paintLadder(cr, 400);
     paintArchBars(cr, 600);
-    paintWallPipe(cr, 120, 26, 100);
-    paintWallPipe(cr, 420, 14, 50);
+    paintWallPipe(cr, 124, 12, 100);
+    paintWallPipe(cr, 424, 10, 50);
     paintSlimeStreaks(cr);
     paintLightShafts(cr);
     paintChannel(cr);
@@ -240,46 +257,70 @@ void makeBackground(AssetWriter& out) {
 void paintBandDrips(cairo_t* cr, double from, std::uint32_t seed) {
     ArtRandom rnd(seed);
     for (int i = 0; i < 22; ++i) {
-        const double x = rnd.uniform(0, kTile), length = rnd.uniform(3, 7);
+        const double x = rnd.uniform(0, kTile), length = rnd.uniform(2, 4);
         wrapped(cr, kTile, [&] {
             cairo_new_path(cr);
             cairo_move_to(cr, x - 3, from);
             cairo_curve_to(cr, x - 2, from + length, x + 2, from + length, x + 3, from);
             cairo_close_path(cr);
-            setColour(cr, kSlime, 0.9);
-            cairo_fill(cr);
+            setColour(cr, kOoze);
+            cairo_fill_preserve(cr);
+            setColour(cr, kOutline);
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
         });
     }
 }
 
-// The ceiling: a concrete slab, a big rusted main with flanges and straps,
-// and a slimy lip whose dark edge is where the danger starts.
+// Yellow and black stripes leaning forward, with a glowing ooze line on the
+// side that faces the channel; top is the strip's upper edge. The stripes
+// repeat 20 pixels apart, so the tile joins its copy.
+void paintHazardStrip(cairo_t* cr, double top, bool oozeBelow) {
+    rect(cr, 0, top, kTile, kHazardStrip);
+    setColour(cr, Rgb{0.08, 0.07, 0.05});
+    cairo_fill(cr);
+    cairo_save(cr);
+    rect(cr, 0, top, kTile, kHazardStrip);
+    cairo_clip(cr);
+    for (int x = -20; x < kTile + 20; x += 20) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, top + kHazardStrip);
+        cairo_line_to(cr, x + 10, top + kHazardStrip);
+        cairo_line_to(cr, x + 10 + kHazardStrip, top);
+        cairo_line_to(cr, x + kHazardStrip, top);
+        cairo_close_path(cr);
+        setColour(cr, kToxicYellow);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    const double ooze = oozeBelow ? top + kHazardStrip : top - 3;
+    rect(cr, 0, ooze, kTile, 3);
+    setColour(cr, lighten(kOoze, 0.35));
+    cairo_fill(cr);
+    for (double edge : {top - 0.5, top + kHazardStrip + 0.5}) {
+        strokeLine(cr, kOutline, 1, 0, edge, kTile, edge);
+    }
+}
+
+// The ceiling: a big rusted main with flanges and bolts, bright against the
+// dim wall, edged with hazard stripes where the danger starts.
 void makeTopBand(AssetWriter& out) {
     Canvas c(kTile, kBandHeight);
     cairo_t* cr = c.cr();
-    rect(cr, 0, 0, kTile, kBandHeight);
-    setColour(cr, darken(kConcrete, 0.5));
-    cairo_fill(cr);
-    rect(cr, 0, 0, kTile, 12);
-    fillVertical(cr, 0, 12, darken(kConcrete, 0.4), kConcrete);
-    for (int x = 0; x < kTile; x += 100) {
-        strokeLine(cr, kWallDark, 2, x + 1, 0, x + 1, 12);
-    }
-    rect(cr, 0, 12, kTile, 30);
-    fillPipe(cr, kPipeIron, 12, 30);
+    rect(cr, 0, 0, kTile, 20);
+    fillPipe(cr, kRust, 0, 20);
     for (int x = 80; x < kTile; x += 160) {
-        rect(cr, x - 6, 10, 12, 34);
-        fillPipe(cr, darken(kPipeIron, 0.25), 10, 34);
-        for (double by : {14.0, 39.0}) {
-            circle(cr, x, by, 2);
-            setColour(cr, lighten(kPipeIron, 0.4));
+        rect(cr, x - 6, 0, 12, 21);
+        fillPipe(cr, darken(kRust, 0.3), 0, 21);
+        for (double by : {5.0, 16.0}) {
+            circle(cr, x, by, 1.8);
+            setColour(cr, lighten(kCopper, 0.4));
             cairo_fill(cr);
         }
     }
-    rect(cr, 0, 42, kTile, 8);
-    fillVertical(cr, 42, 50, kSludge, darken(kSludge, 0.4));
-    paintBandDrips(cr, 40, 77);
-    rect(cr, 0, kBandHeight - 2, kTile, 2);
+    paintHazardStrip(cr, 21, true);
+    paintBandDrips(cr, 33, 77);
+    rect(cr, 0, kBandHeight - 1, kTile, 1);
     setColour(cr, kOutline);
     cairo_fill(cr);
     out.obx(c, dataPath("L3/", 1002));
@@ -287,37 +328,37 @@ void makeTopBand(AssetWriter& out) {
 
 void paintSludgeBubbles(cairo_t* cr) {
     ArtRandom rnd(2718);
-    for (int i = 0; i < 40; ++i) {
-        const double x = rnd.uniform(0, kTile), y = rnd.uniform(16, 46);
-        const double r = rnd.uniform(1.5, 4.5);
+    for (int i = 0; i < 30; ++i) {
+        const double x = rnd.uniform(0, kTile), y = rnd.uniform(20, 32);
+        const double r = rnd.uniform(1.5, 3.5);
         wrapped(cr, kTile, [&] {
             circle(cr, x, y, r);
-            setColour(cr, lighten(kSludge, 0.15), 0.9);
-            cairo_fill(cr);
-            circle(cr, x - r * 0.35, y - r * 0.35, r * 0.35 + 0.5);
-            setColour(cr, lighten(kSlime, 0.4), 0.8);
+            setColour(cr, lighten(kOoze, 0.1));
+            cairo_fill_preserve(cr);
+            setColour(cr, kOutline);
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
+            circle(cr, x - r * 0.35, y - r * 0.35, r * 0.35 + 0.4);
+            setColour(cr, kWhite, 0.8);
             cairo_fill(cr);
         });
     }
 }
 
-// The floor: a bank of sludge brighter than the water behind it, with a
-// glistening crest and a dark top edge where the danger starts.
+// The floor: a bank of glowing toxic ooze, brighter than anything behind
+// it, edged with hazard stripes where the danger starts.
 void makeBottomBand(AssetWriter& out) {
     Canvas c(kTile, kBandHeight);
     cairo_t* cr = c.cr();
-    rect(cr, 0, 0, kTile, kBandHeight);
-    fillVertical(cr, 0, kBandHeight, lighten(kSludge, 0.1), darken(kSludge, 0.6));
-    rect(cr, 0, 0, kTile, 8);
-    fillPipe(cr, kSlime, 0, 8);
-    for (int k = 0; k < 3; ++k) {
-        tileWave(cr, 16 + k * 11, 2.5, 4 + k, k * 2.1);
-        setColour(cr, kSlime, 0.45);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-    }
+    rect(cr, 0, 1, kTile, kBandHeight - 1);
+    fillVertical(cr, 12, kBandHeight, kOoze, darken(kOoze, 0.55));
+    tileWave(cr, 20, 2.0, 5, 0.7);
+    setColour(cr, lighten(kOoze, 0.4), 0.8);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
     paintSludgeBubbles(cr);
-    rect(cr, 0, 0, kTile, 2);
+    paintHazardStrip(cr, 3, true);
+    rect(cr, 0, 0, kTile, 3);
     setColour(cr, kOutline);
     cairo_fill(cr);
     out.obx(c, dataPath("L3/", 1003));
@@ -599,16 +640,34 @@ void makeRat(AssetWriter& out, int frame, int number) {
 // ------------------------------------------------------------------- scenery
 // Scenery has no outline and stays dim and cool, so it never reads as danger.
 
+// Steam: pale, soft puffs. A picture is either clear or opaque, so each puff
+// is dotted in an ordered pattern that thins out from its dense core to its
+// edge and lets the wall show through, as translucent steam would.
+double steamDensity(double x, double y) {
+    const double puffs[][3] = {{30, 32, 24}, {58, 25, 26}, {86, 30, 24}, {104, 24, 15}};
+    double density = 0;
+    for (const auto& p : puffs) {
+        const double d = std::hypot(x - p[0], (y - p[1]) * 1.4) / p[2];
+        density += std::max(0.0, 1.0 - d);
+    }
+    return std::min(1.0, 0.9 * density);
+}
+
 void makeMist(AssetWriter& out) {
     Canvas c(120, 54);
     cairo_t* cr = c.cr();
-    const double puffs[][3] = {{30, 32, 18}, {56, 24, 20}, {84, 30, 18}, {60, 38, 16}};
-    cairo_new_path(cr);
-    for (const auto& p : puffs) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, p[0], p[1], p[2], 0, 2 * M_PI);
+    constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+    for (int y = 0; y < 54; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const double density = steamDensity(x + 0.5, y + 0.5);
+            if (density > (kBayer[y % 4][x % 4] + 0.5) / 16.0) {
+                rect(cr, x, y, 1, 1);
+                setColour(cr, mix(Rgb{0.50, 0.55, 0.52}, Rgb{0.86, 0.89, 0.85},
+                                  density * (1.0 - y / 80.0)));
+                cairo_fill(cr);
+            }
+        }
     }
-    shadeOnly(cr, Rgb{0.19, 0.22, 0.20}, 12, 4, 96, 50);
     out.obx(c, dataPath("L3/", 1014));
 }
 

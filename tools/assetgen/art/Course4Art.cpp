@@ -63,12 +63,14 @@ void makeBackground(AssetWriter& out) {
             Course4Flesh::strokeVein(cr, veinRnd, x, y, 180, width, kC4Vein, 0.8);
         });
     }
-    for (int i = 0; i < 24; ++i) {
+    // A few faint, wide patches of bile light, nothing like the small hot
+    // shots of the brain.
+    for (int i = 0; i < 7; ++i) {
         const double x = rnd.uniform(0, kBackgroundWidth), y = rnd.uniform(80, 520);
-        const double r = rnd.uniform(6, 22);
+        const double r = rnd.uniform(40, 70);
         wrapped(cr, kBackgroundWidth, [&] {
             circle(cr, x, y, r);
-            fillGlow(cr, x, y, r, kC4Bile, 0.22);
+            fillGlow(cr, x, y, r, kC4Bile, 0.08);
         });
     }
     out.obx(canvas, dataPath("L4/", 4038));
@@ -214,7 +216,9 @@ void makeScenery(AssetWriter& out) {
         Canvas canvas(sizes[i][0], sizes[i][1]);
         cairo_t* cr = canvas.cr();
         const double w = sizes[i][0], h = sizes[i][1];
-        const Rgb base = mix(kC4Membrane, kC4CavityLight, 0.45 + 0.08 * (i % 3));
+        // Dim and close to the tunnel's own colour, so that the obstacles
+        // and the brain's shots stand out.
+        const Rgb base = darken(mix(kC4Membrane, kC4CavityLight, 0.7 + 0.08 * (i % 3)), 0.2);
         blobPath(cr, w / 2, h / 2, w / 2 - 1, h / 2 - 1, i % 2 == 0 ? 0.08 : 0.22, 4012 + i, 12);
         shadeOnly(cr, base, 0, 0, w, h);
         if (i % 2 == 0) {
@@ -223,8 +227,8 @@ void makeScenery(AssetWriter& out) {
             setColour(cr, darken(base, 0.35));
             cairo_fill(cr);
         } else {
-            circle(cr, w * 0.35, h * 0.35, std::min(w, h) * 0.12);
-            setColour(cr, lighten(base, 0.25), 0.8);
+            circle(cr, w * 0.5, h * 0.5, std::min(w, h) * 0.14);
+            setColour(cr, darken(base, 0.3));
             cairo_fill(cr);
         }
         out.obx(canvas, dataPath("L4/", 4012 + i));

@@ -41,16 +41,39 @@ void character(AssetWriter& out, char c, Rgb colour, int number) {
     out.obx(canvas, dataPath("H/h", number, 3));
 }
 
+// The name entry draws this at (486, 350) and the typed letters 15 pixels
+// apart from (486, 450): under the title, a slot for each of the nine
+// letters a name may have, and how to finish.
+constexpr int kTitleToLetters = 100;
+constexpr int kLetterPitch = 15;
+constexpr int kNameLength = 9;
+
 void nameEntryTitle(AssetWriter& out) {
-    const int w = 300, height = 44;
+    const int w = 300, height = kTitleToLetters + kCharHeight + 38;
     Canvas canvas(w, height);
+    cairo_t* cr = canvas.cr();
     TextStyle style;
     style.sizePx = 40;
     style.letterSpacing = 3;
     style.fill = Rgb{0.86, 0.95, 1.0};
     style.outlineWidth = 3;
-    style = fitTextStyle("ENTER YOUR NAME", w - 2, height - 2, style);
-    drawText(canvas.cr(), "ENTER YOUR NAME", 0, 1, style);
+    style = fitTextStyle("ENTER YOUR NAME", w - 2, 42, style);
+    drawText(cr, "ENTER YOUR NAME", 0, 1, style);
+    const double slotY = kTitleToLetters + kCharHeight + 2;
+    for (int i = 0; i < kNameLength; ++i) {
+        rect(cr, i * kLetterPitch + 0.5, slotY, kCharWidth - 1, 3);
+        setColour(cr, Rgb{0.45, 0.88, 1.0});
+        cairo_fill_preserve(cr);
+        setColour(cr, kOutline);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    TextStyle hint;
+    hint.sizePx = 20;
+    hint.letterSpacing = 2;
+    hint.fill = Rgb{1.0, 0.86, 0.45};
+    hint.outlineWidth = 2;
+    drawText(cr, "RETURN TO SAVE", 0, slotY + 10, hint);
     out.obx(canvas, "data/H/h000.obx");
 }
 

@@ -13,6 +13,9 @@ namespace {
 
 constexpr Rgb kHudText{0.93, 0.95, 1.0};
 constexpr Rgb kBannerNumber{1.0, 0.82, 0.30};
+constexpr Rgb kDigitFill{1.0, 0.95, 0.68};
+constexpr int kDigitWidth = 16;
+constexpr int kDigitHeight = 24;
 
 TextStyle hudStyle(double outline) {
     TextStyle style;
@@ -29,6 +32,43 @@ void lettering(AssetWriter& out, const std::string& path, const std::string& tex
     Canvas canvas(w, h);
     drawTextCentred(canvas.cr(), text, w / 2.0, h / 2.0, fitTextStyle(text, w - 2, h - 2, style));
     out.obx(canvas, path);
+}
+
+// A "1" with a flag and a foot, as wide as a narrow digit may be, leaning to
+// the digit after it so that "10" and "15" read as one number.
+void drawOne(cairo_t* cr) {
+    const double pts[][2] = {{7.5, 1.5}, {13.0, 1.5}, {13.0, 18.0}, {15.5, 18.0},
+                             {15.5, 22}, {4.0, 22},   {4.0, 18.0},  {7.0, 18.0},
+                             {7.0, 9.0}, {4.0, 10.5}, {4.0, 6.5}};
+    polygon(cr, pts, sizeof pts / sizeof pts[0]);
+    Gradient::linear(0, 2, 0, 22)
+        .stop(0, lighten(kDigitFill, 0.25))
+        .stop(1, darken(kDigitFill, 0.15))
+        .fillPreserve(cr);
+    strokeOutline(cr, 2.0);
+}
+
+// The score digits: the display font's figures stretched to the whole
+// picture, so that a number keeps its digits close on the HUD's 18-pixel
+// pitch; bright and outlined, as the score popups show them over any course.
+void digitPicture(AssetWriter& out, int digit) {
+    Canvas canvas(kDigitWidth, kDigitHeight);
+    cairo_t* cr = canvas.cr();
+    if (digit == 1) {
+        drawOne(cr);
+    } else {
+        TextStyle style = hudStyle(1.5);
+        style.sizePx = 30;
+        style.letterSpacing = 0;
+        style.fill = kDigitFill;
+        const std::string text = std::to_string(digit);
+        const TextSize size = measureText(text, style);
+        // A little over the edges, so that the outer columns are ink too.
+        cairo_translate(cr, -0.4, 0);
+        cairo_scale(cr, (kDigitWidth + 0.8) / size.width, kDigitHeight / size.height);
+        drawText(cr, text, 0, 0, style);
+    }
+    out.obx(canvas, dataPath("M/m", 39 + digit, 3));
 }
 
 // A small dart flying right: the craft's silhouette, in a player's colour
@@ -116,8 +156,7 @@ void makeHudArt(AssetWriter& out) {
     lettering(out, "data/M/m037.obx", "LIVES", 92, 26, hudStyle(2));
     lettering(out, "data/M/m038.obx", "SCORE", 92, 26, hudStyle(2));
     for (int digit = 0; digit < 10; ++digit) {
-        lettering(out, dataPath("M/m", 39 + digit, 3), std::to_string(digit), 16, 24,
-                  hudStyle(1.5));
+        digitPicture(out, digit);
     }
 
     TextStyle banner = hudStyle(2.5);

@@ -13,6 +13,7 @@
 #include "assetgen/Lettering.h"
 #include "assetgen/Shapes.h"
 #include "assetgen/Style.h"
+#include "assetgen/art/Wordmark.h"
 
 namespace {
 
@@ -259,25 +260,7 @@ void raceLine(cairo_t* cr) {
 }
 
 void title(cairo_t* cr) {
-    TextStyle glow;
-    glow.sizePx = 120;
-    glow.letterSpacing = 8;
-    glow.fill = kAccent;
-    glow.outline = kAccent;
-    // A soft halo: the lettering drawn fat and faint a few times.
-    for (int pass = 0; pass < 4; ++pass) {
-        cairo_push_group(cr);
-        glow.outlineWidth = 16 - pass * 4;
-        drawText(cr, "KAVREL", 34 - glow.outlineWidth + 4, 38 - glow.outlineWidth + 4, glow);
-        cairo_pop_group_to_source(cr);
-        cairo_paint_with_alpha(cr, 0.07);
-    }
-    TextStyle main;
-    main.sizePx = 120;
-    main.letterSpacing = 8;
-    main.fill = Rgb{0.80, 0.94, 1.0};
-    main.outlineWidth = 4;
-    drawText(cr, "KAVREL", 34, 38, main);
+    Wordmark(120).draw(cr, 34, 38);
 }
 
 void background(AssetWriter& out) {
@@ -366,11 +349,12 @@ void volumeKnob(AssetWriter& out) {
 }
 
 // The frame around the chosen number of players; the life icons are drawn
-// over it at its upper part, its label sits below them.
-void playersFrame(AssetWriter& out, const std::string& label, int w, bool selected,
+// over it at its upper part, its label sits below them. Right of the frames,
+// at the same place on the screen whichever frame is shown, the row's name.
+void playersFrame(AssetWriter& out, const std::string& label, int w, int rowLabelX, bool selected,
                   const std::string& path) {
     const int h = 62;
-    Canvas canvas(w, h);
+    Canvas canvas(rowLabelX + 104, h);
     cairo_t* cr = canvas.cr();
     roundedRect(cr, 1.5, 1.5, w - 3, h - 3, 8);
     Gradient::linear(0, 0, 0, h)
@@ -383,6 +367,8 @@ void playersFrame(AssetWriter& out, const std::string& label, int w, bool select
     TextStyle style = itemStyle(20, selected);
     style.letterSpacing = 1;
     drawTextCentred(cr, label, w / 2.0, 48, style);
+    const TextStyle rowStyle = itemStyle(22, selected);
+    drawText(cr, "PLAYERS", rowLabelX, (h - measureText("PLAYERS", rowStyle).height) / 2, rowStyle);
     out.obx(canvas, path);
 }
 
@@ -393,10 +379,11 @@ void optionsPage(AssetWriter& out) {
     volumeKnob(out);
     itemPair(out, "STARTING LIVES", 192, 22, 21, mu(23), mu(22), LeftAligned);
     itemPair(out, "BACK", 96, 30, 26, mu(25), mu(24), LeftAligned);
-    playersFrame(out, "1P", 50, false, "data/MU/1p.obx");
-    playersFrame(out, "1P", 50, true, "data/MU/1pw.obx");
-    playersFrame(out, "2P", 80, false, "data/MU/2p.obx");
-    playersFrame(out, "2P", 80, true, "data/MU/2pw.obx");
+    // The frames stand at x 454 and 510; the row's name at x 602.
+    playersFrame(out, "1P", 50, 148, false, "data/MU/1p.obx");
+    playersFrame(out, "1P", 50, 148, true, "data/MU/1pw.obx");
+    playersFrame(out, "2P", 80, 92, false, "data/MU/2p.obx");
+    playersFrame(out, "2P", 80, 92, true, "data/MU/2pw.obx");
 }
 
 // The table's panel, drawn before the entries: a dark plate with a stripe
@@ -422,16 +409,32 @@ void highscoreFrame(AssetWriter& out) {
     out.obx(canvas, mu(27));
 }
 
-void heading(AssetWriter& out, const std::string& text, int w, const std::string& path) {
-    Canvas canvas(w, 22);
+TextStyle headingStyle(double size, double outline) {
     TextStyle style;
-    style.sizePx = 20;
+    style.sizePx = size;
     style.letterSpacing = 2;
     style.fill = kHeading;
-    style.outlineWidth = 2;
-    style = fitTextStyle(text, w - 2, 20, style);
+    style.outlineWidth = outline;
+    return style;
+}
+
+void heading(AssetWriter& out, const std::string& text, int w, const std::string& path) {
+    Canvas canvas(w, 22);
+    const TextStyle style = fitTextStyle(text, w - 2, 20, headingStyle(20, 2));
     drawText(canvas.cr(), text, 0, 1, style);
     out.obx(canvas, path);
+}
+
+// The lives column holds the lives a game was started with, and says so
+// in a second, smaller line under its heading.
+void livesHeading(AssetWriter& out) {
+    const int w = 62;
+    Canvas canvas(w, 25);
+    drawText(canvas.cr(), "LIVES", 0, 0, headingStyle(16, 1.5));
+    TextStyle small = headingStyle(11, 1.2);
+    small.letterSpacing = 1;
+    drawText(canvas.cr(), "AT START", 0, 15, fitTextStyle("AT START", w - 2, 10, small));
+    out.obx(canvas, mu(31));
 }
 
 void highscorePage(AssetWriter& out) {
@@ -439,7 +442,7 @@ void highscorePage(AssetWriter& out) {
     highscoreFrame(out);
     heading(out, "NAME", 80, mu(29));
     heading(out, "SCORE", 80, mu(30));
-    heading(out, "LIVES", 62, mu(31));
+    livesHeading(out);
 }
 
 struct Run {
@@ -473,19 +476,21 @@ void infoText(AssetWriter& out) {
     shadeAndOutline(cr, kPanel, 0, 0, w, h);
     const Rgb text = kItemText;
     const Rgb gold{1.0, 0.82, 0.30};
+    const Rgb danger{1.0, 0.45, 0.35};
     const std::vector<std::vector<Run>> lines = {
-        {{"ONE PLAYER ", text}, {"ARROWS ", kPlayer1}, {"OR ", text}, {"W A S D", kPlayer1}},
+        {{"STEER ", text}, {"ARROWS ", kPlayer1}, {"OR ", text}, {"W A S D", kPlayer1}},
         {{"TWO PLAYERS ", text}, {"ARROWS ", kPlayer1}, {"AND ", text}, {"W A S D", kPlayer2}},
-        {{"SPACE ", gold}, {"PAUSES ", text}, {"ESC ", gold}, {"LEAVES THE RACE", text}},
-        {{"FLY CLOSE PAST OBSTACLES FOR", text}},
-        {{"5 ", gold},
-         {"OR ", text},
+        {{"FLY CLOSE PAST FOR ", text},
+         {"5 ", gold},
+         {"/ ", text},
          {"10 ", gold},
-         {"OR ", text},
+         {"/ ", text},
          {"15 ", gold},
          {"POINTS", text}},
-        {{"A CRASH COSTS ", text}, {"30 ", gold}, {"POINTS AND A LIFE", text}},
-        {{"BONUSES DOUBLE OR HALVE YOUR SCORE", text}},
+        {{"TOUCHING ANYTHING KILLS ", danger}, {"-30 ", gold}},
+        {{"X2 ", gold}, {"DOUBLES YOUR SCORE ", text}, {"\u00bd ", gold}, {"HALVES IT", text}},
+        {{"RAM THE BRAIN ", text}, {"3 TIMES ", gold}, {"TO BEAT IT", text}},
+        {{"SPACE ", gold}, {"PAUSES ", text}, {"ESC ", gold}, {"SKIPS THE STORY", text}},
     };
     for (size_t i = 0; i < lines.size(); ++i) {
         drawRuns(cr, lines[i], 14, 10 + 23.5 * i, 19);

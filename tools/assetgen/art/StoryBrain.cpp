@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assetgen/Shapes.h"
 #include "assetgen/art/StoryBrush.h"
 
 namespace {
@@ -91,6 +92,30 @@ void StoryBrain::drawBrain(cairo_t* cr) const {
     setColour(cr, kOutline, 0.9);
     cairo_set_line_width(cr, std::max(2.0, rx_ * 0.035));
     cairo_stroke(cr);
+    drawEye(cr, cx_ - rx_ * 0.05, cy_ + ry_ * 0.05, rx_ * 0.24, kBile);
+}
+
+void StoryBrain::drawEye(cairo_t* cr, double x, double y, double size, Rgb iris) {
+    glow(cr, x, y, size * 1.7, iris, 0.8);
+    ellipse(cr, x, y, size, size * 0.83);
+    setColour(cr, Rgb{0.06, 0.02, 0.06});
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, std::max(1.5, size * 0.2));
+    ellipse(cr, x - size * 0.1, y, size * 0.72, size * 0.61);
+    cairo_pattern_t* p = cairo_pattern_create_radial(x - size * 0.25, y - size * 0.25, 0,
+                                                     x - size * 0.1, y, size * 0.72);
+    StoryBrush::addStop(p, 0, kWhite);
+    StoryBrush::addStop(p, 0.45, iris);
+    StoryBrush::addStop(p, 1, darken(iris, 0.35));
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    ellipse(cr, x - size * 0.1, y, size * 0.18, size * 0.51);
+    setColour(cr, Rgb{0.04, 0.01, 0.04});
+    cairo_fill(cr);
+    circle(cr, x - size * 0.4, y - size * 0.28, size * 0.17);
+    setColour(cr, kWhite);
+    cairo_fill(cr);
 }
 
 void StoryBrain::paintMass(cairo_t* cr, Rgb colour) const {

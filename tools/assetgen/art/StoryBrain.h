@@ -14,7 +14,11 @@ class StoryBrain {
 
     // The stalk from the brain's underside down to (footX, footY).
     void drawStalk(cairo_t* cr, double footX, double footY) const;
+    // The whole brain with its glowing eye.
     void drawBrain(cairo_t* cr) const;
+    // The eye the brain sees and fires with: a dark socket size pixels
+    // across its half width, an iris of bile light and a slit pupil.
+    static void drawEye(cairo_t* cr, double x, double y, double size, Rgb iris);
     // The brain torn open: light pouring out of its cracks.
     void drawBursting(cairo_t* cr) const;
 

@@ -17,8 +17,8 @@ const StoryCaptions::Caption kCaptions[] = {
     {"data/MS/ms_01_04.obx", {"ONE PILOT TAKES THE FASTEST CRAFT.", nullptr}},
     {"data/MS/ms_01_05.obx", {"THE ONLY WAY IN IS THE LONG WAY ROUND.", nullptr}},
     {"data/MS/ms_01_06.obx", {"THROUGH SPACE, OVER THE SEA, INTO THE SEWERS.", nullptr}},
-    {"data/MS/ms_02_01.obx", {"THE SEWERS OPEN INTO SOMETHING ALIVE.", nullptr}},
-    {"data/MS/ms_02_02.obx", {"A GIANT BRAIN RULES THIS HUNGRY BEAST.", nullptr}},
+    {"data/MS/ms_02_01.obx", {"A GIANT BRAIN RULES THIS HUNGRY BEAST.", nullptr}},
+    {"data/MS/ms_02_02.obx", {"RAM THE BRAIN THREE TIMES TO KILL IT.", nullptr}},
     {"data/MS/ms_03_01.obx", {"THE BRAIN IS DEAD. THE CITY IS SAFE.", "WELCOME HOME, PILOT."}},
 };
 

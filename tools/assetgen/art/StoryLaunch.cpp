@@ -6,6 +6,7 @@
 #include "assetgen/art/StoryBrush.h"
 #include "assetgen/art/StoryCraft.h"
 #include "assetgen/art/StoryWorld.h"
+#include "assetgen/art/Wordmark.h"
 
 namespace {
 
@@ -170,45 +171,11 @@ void StoryLaunch::paintTitle(cairo_t* cr) {
     StoryBrush::vignette(cr, 0.5);
 }
 
-// KAVREL in chrome: a deep extruded edge, a cyan halo, and a fill that
-// breaks at its middle like polished metal reflecting a horizon.
+// The menu's wordmark, larger.
 void StoryLaunch::paintTitleLetters(cairo_t* cr) {
-    TextStyle style;
-    style.sizePx = 190;
-    style.letterSpacing = 8;
-    style.outlineWidth = 5;
-    const TextSize size = measureText("KAVREL", style);
-    const double x = std::floor(400 - size.width / 2), y = std::floor(215 - size.height / 2);
-    for (int halo = 3; halo >= 1; --halo) {
-        TextStyle glow = style;
-        glow.outline = Rgb{0.45, 0.88, 1.0};
-        glow.outlineWidth = 5 + halo * 6;
-        cairo_push_group(cr);
-        drawText(cr, "KAVREL", x - halo * 6, y - halo * 6, glow);
-        cairo_pop_group_to_source(cr);
-        cairo_paint_with_alpha(cr, 0.12);
-    }
-    TextStyle edge = style;
-    edge.fill = Rgb{0.16, 0.10, 0.34};
-    for (int i = 10; i >= 1; --i) {
-        drawText(cr, "KAVREL", x + i, y + i, edge);
-    }
-    drawText(cr, "KAVREL", x, y, style);
-    TextStyle face = style;
-    face.outlineWidth = 0;
-    cairo_push_group(cr);
-    drawText(cr, "KAVREL", x + style.outlineWidth, y + style.outlineWidth, face);
-    cairo_pattern_t* mask = cairo_pop_group(cr);
-    cairo_pattern_t* chrome = cairo_pattern_create_linear(0, y, 0, y + size.height);
-    StoryBrush::addStop(chrome, 0.0, kWhite);
-    StoryBrush::addStop(chrome, 0.47, Rgb{0.62, 0.88, 1.00});
-    StoryBrush::addStop(chrome, 0.5, Rgb{0.08, 0.28, 0.62});
-    StoryBrush::addStop(chrome, 0.75, Rgb{0.22, 0.55, 0.88});
-    StoryBrush::addStop(chrome, 1.0, Rgb{0.70, 0.95, 1.00});
-    cairo_set_source(cr, chrome);
-    cairo_mask(cr, mask);
-    cairo_pattern_destroy(chrome);
-    cairo_pattern_destroy(mask);
+    const Wordmark wordmark(190);
+    const TextSize size = wordmark.size();
+    wordmark.draw(cr, std::floor(400 - size.width / 2), std::floor(215 - size.height / 2));
 }
 
 // ---------------------------------------------------------------- 1_4
