@@ -175,23 +175,8 @@ TEST_F(HighscoreFileTest, SaveThatCannotBeWrittenKeepsTheOldTable) {
     EXPECT_EQ(before, storedBytes());
 }
 
-TEST_F(HighscoreFileTest, RandomOrHugeStoredFilesNeitherCrashNorHang) {
-    srand(1);
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes(static_cast<size_t>(rand() % 400), '\0');
-        for (char& c : bytes) {
-            // Half the rounds favour line feeds so that many lines are read.
-            c = static_cast<char>(round % 2 && rand() % 6 == 0 ? '\n' - 25 : rand() % 256);
-        }
-        writeStoredBytes(bytes);
-        HighscoreTable table;
-        loadHighscoreTable(table);
-        EXPECT_TRUE(table.checksumMatches()) << "round " << round;
-        for (int i = 0; i < HighscoreTable::kSlots; ++i) {
-            EXPECT_LE(std::strlen(table.slot(i)), 9u);
-        }
-    }
-
+// Random files are the fuzz target's part; here only the huge ones.
+TEST_F(HighscoreFileTest, HugeStoredFilesAreReadQuickly) {
     const auto started = std::chrono::steady_clock::now();
     const std::string huge(8 << 20, 'x');
     writeStoredBytes(huge);
