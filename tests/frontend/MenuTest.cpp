@@ -99,13 +99,21 @@ class MenuTest : public ::testing::Test {
     std::map<std::string, TestRgb> colours;
 };
 
-TEST_F(MenuTest, EnteringQueuesTitleMusicOnceAndIgnoresAReturnStillHeld) {
+TEST_F(MenuTest, EnteringQueuesTitleMusicOnceIgnoresAReturnStillHeldAndQuitQueuesQuit) {
     EXPECT_EQ(0, menu.takeSoundEvent());
     EXPECT_EQ(-1, menu.takeSoundEvent());
     EXPECT_EQ(-1, frame({SDLK_RETURN}));
     EXPECT_EQ(-1, frame({SDLK_RETURN}));
     EXPECT_EQ(-1, frame({}));
     EXPECT_EQ(1000, frame({SDLK_RETURN}));
+    EXPECT_EQ(-1, menu.takeSoundEvent());
+
+    menu.enter(2);
+    menu.takeSoundEvent();
+    frame({});
+    press(SDLK_UP);
+    EXPECT_EQ(-1, press(SDLK_RETURN));
+    EXPECT_EQ(5000, menu.takeSoundEvent());
     EXPECT_EQ(-1, menu.takeSoundEvent());
 }
 
@@ -145,7 +153,7 @@ TEST_F(MenuTest, OptionsRunDownFromBackToVolumeAndReturnToOptionsItem) {
     EXPECT_EQ(1, menu.cursor());
 }
 
-TEST_F(MenuTest, StartingLivesChangeOncePerPressBetweenOneAndEight) {
+TEST_F(MenuTest, LivesChangeOncePerPressBetweenOneAndEightPlayersWhileHeld) {
     openOptions();
     press(SDLK_UP);
     press(SDLK_UP);
@@ -164,6 +172,19 @@ TEST_F(MenuTest, StartingLivesChangeOncePerPressBetweenOneAndEight) {
     }
     EXPECT_EQ(1, menu.startingLives());
     EXPECT_EQ(1, menu.playerCount()) << "players change only on their own item";
+
+    // Players follow Right and Left held, Left winning over both.
+    press(SDLK_DOWN);
+    ASSERT_EQ(1, menu.cursor());
+    frame({SDLK_RIGHT});
+    EXPECT_EQ(2, menu.playerCount());
+    frame({SDLK_LEFT, SDLK_RIGHT});
+    EXPECT_EQ(1, menu.playerCount());
+    frame({'d'});
+    EXPECT_EQ(2, menu.playerCount());
+    frame({'a', 'd'});
+    EXPECT_EQ(1, menu.playerCount());
+    EXPECT_EQ(1, menu.startingLives());
 }
 
 TEST_F(MenuTest, VolumeRepeatsEveryFrameAndMovesTheKnob) {
@@ -193,21 +214,6 @@ TEST_F(MenuTest, VolumeRepeatsEveryFrameAndMovesTheKnob) {
     EXPECT_EQ(128, menu.musicVolume());
 }
 
-TEST_F(MenuTest, PlayersFollowRightAndLeftWithLeftWinning) {
-    openOptions();
-    press(SDLK_UP);
-    ASSERT_EQ(1, menu.cursor());
-    frame({SDLK_RIGHT});
-    EXPECT_EQ(2, menu.playerCount());
-    frame({SDLK_LEFT, SDLK_RIGHT});
-    EXPECT_EQ(1, menu.playerCount());
-    frame({'d'});
-    EXPECT_EQ(2, menu.playerCount());
-    frame({'a', 'd'});
-    EXPECT_EQ(1, menu.playerCount());
-    EXPECT_EQ(3, menu.startingLives());
-}
-
 TEST_F(MenuTest, ListPagesReturnToTheItemThatOpenedThem) {
     press(SDLK_DOWN);
     press(SDLK_DOWN);
@@ -226,14 +232,6 @@ TEST_F(MenuTest, ListPagesReturnToTheItemThatOpenedThem) {
     press(SDLK_RETURN);
     EXPECT_EQ(MainPage, menu.page());
     EXPECT_EQ(3, menu.cursor());
-}
-
-TEST_F(MenuTest, QuitItemQueuesTheQuitEvent) {
-    menu.takeSoundEvent();
-    press(SDLK_UP);
-    EXPECT_EQ(-1, press(SDLK_RETURN));
-    EXPECT_EQ(5000, menu.takeSoundEvent());
-    EXPECT_EQ(-1, menu.takeSoundEvent());
 }
 
 TEST_F(MenuTest, SettingsOutliveEnterWhilePageAndCursorRestart) {

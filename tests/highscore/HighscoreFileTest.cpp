@@ -57,19 +57,6 @@ TEST_F(HighscoreFileTest, ChangedScoreByteMakesTheNextLoadReturnAndStoreTheDefau
     EXPECT_EQ(kDefaultText, storedText());
 }
 
-TEST_F(HighscoreFileTest, ConsistentEditIsAccepted) {
-    HighscoreTable edited = HighscoreTable::defaults();
-    edited.setNumber(HighscoreTable::scoreSlot(0), 7777);
-    edited.setNumber(HighscoreTable::scoreSlot(4), 55);
-    edited.setSlot(HighscoreTable::kChecksumSlot, "8747");  // 7777 + 400 + 300 + 200 + 55 + 15
-    writeStoredText(textOf(edited));
-
-    HighscoreTable table;
-    loadHighscoreTable(table);
-    EXPECT_EQ(edited, table);
-    EXPECT_EQ(textOf(edited), storedText());
-}
-
 TEST_F(HighscoreFileTest, MissingFileReadsEmptyAndOnlyASaveCreatesIt) {
     HighscoreTable table = HighscoreTable::defaults();
     loadHighscoreTable(table);
