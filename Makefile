@@ -44,9 +44,11 @@ coverage: build
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DKAVREL_RUN_DIR=$(abspath $(BUILD))/run >/dev/null
 	@cmake --build $(COV_BUILD) -j $(JOBS)
 	@find $(COV_BUILD) -name '*.gcda' -delete
-	-cd $(COV_BUILD) && ctest -j $(JOBS) -LE window -E '^bench_smoke$$' >ctest.log 2>&1 \
+	@echo "coverage: running the headless tests (log in $(COV_BUILD)/ctest.log)"
+	@cd $(COV_BUILD) && ctest -j $(JOBS) -LE window -E '^bench_smoke$$' >ctest.log 2>&1 \
 	  || tail -n 30 ctest.log
-	@$(LCOV) --capture --directory $(COV_BUILD) --output-file $(COV_BUILD)/all.info
+	@$(LCOV) --capture --directory $(COV_BUILD) --output-file $(COV_BUILD)/all.info \
+	  2>$(COV_BUILD)/lcov.log || { cat $(COV_BUILD)/lcov.log; exit 1; }
 	@$(LCOV) --extract $(COV_BUILD)/all.info $(foreach d,$(COV_DIRS),'$(CURDIR)/$(d)/*') \
 	  --output-file $(COV_BUILD)/game.info
 	@lcov --rc lcov_branch_coverage=1 --summary $(COV_BUILD)/game.info 2>&1 | awk \
