@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <set>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "player/Player.h"
 #include "support/HeadlessScreen.h"
