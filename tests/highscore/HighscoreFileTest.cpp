@@ -112,6 +112,8 @@ TEST_F(HighscoreFileTest, NumbersAndTheChecksumWrapRoundWithoutOverflow) {
     EXPECT_EQ(0, table.number(2));
     EXPECT_EQ(0, table.number(3));
     EXPECT_EQ(0, table.number(4));
+    table.setSlot(4, "\t\n\v\f\r 9");
+    EXPECT_EQ(9, table.number(4)) << "white space before a number is skipped";
 
     for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
         table.setSlot(HighscoreTable::livesSlot(entry), "0");
