@@ -149,12 +149,17 @@ TEST_F(SoundBankTest, EachSoundEventStartsItsOwnGeneratedTrackOrEffect) {
             EXPECT_EQ(other.event == e.event, loaded(bank, other.event))
                 << "with only " << e.file << ", event " << other.event << ": " << Mix_GetError();
         }
-        ASSERT_EQ(1, bank.play(e.event)) << e.file;
+        const Uint32 bytes = stereoBytesOf(file);
+        // The audio thread stays out until we have looked, so that a short
+        // effect cannot end before then on a busy machine.
+        SDL_LockAudio();
+        const int played = bank.play(e.event);
+        const bool playing = isMusic(e.event) ? Mix_PlayingMusic() != 0 : chunkPlaying(bytes);
+        SDL_UnlockAudio();
+        ASSERT_EQ(1, played) << e.file;
+        EXPECT_TRUE(playing) << e.file;
         if (isMusic(e.event)) {
-            EXPECT_TRUE(Mix_PlayingMusic()) << e.file;
             EXPECT_EQ(MUS_OGG, Mix_GetMusicType(nullptr)) << e.file;
-        } else {
-            EXPECT_TRUE(chunkPlaying(stereoBytesOf(file))) << e.file;
         }
     }
 }

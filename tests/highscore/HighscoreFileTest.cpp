@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -55,19 +54,6 @@ TEST_F(HighscoreFileTest, ChangedScoreByteMakesTheNextLoadReturnAndStoreTheDefau
     loadHighscoreTable(table);
     EXPECT_EQ(HighscoreTable::defaults(), table);
     EXPECT_EQ(kDefaultText, storedText());
-}
-
-TEST_F(HighscoreFileTest, ConsistentEditIsAccepted) {
-    HighscoreTable edited = HighscoreTable::defaults();
-    edited.setNumber(HighscoreTable::scoreSlot(0), 7777);
-    edited.setNumber(HighscoreTable::scoreSlot(4), 55);
-    edited.setSlot(HighscoreTable::kChecksumSlot, "8747");  // 7777 + 400 + 300 + 200 + 55 + 15
-    writeStoredText(textOf(edited));
-
-    HighscoreTable table;
-    loadHighscoreTable(table);
-    EXPECT_EQ(edited, table);
-    EXPECT_EQ(textOf(edited), storedText());
 }
 
 TEST_F(HighscoreFileTest, MissingFileReadsEmptyAndOnlyASaveCreatesIt) {
@@ -126,6 +112,8 @@ TEST_F(HighscoreFileTest, NumbersAndTheChecksumWrapRoundWithoutOverflow) {
     EXPECT_EQ(0, table.number(2));
     EXPECT_EQ(0, table.number(3));
     EXPECT_EQ(0, table.number(4));
+    table.setSlot(4, "\t\n\v\f\r 9");
+    EXPECT_EQ(9, table.number(4)) << "white space before a number is skipped";
 
     for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
         table.setSlot(HighscoreTable::livesSlot(entry), "0");
@@ -175,23 +163,8 @@ TEST_F(HighscoreFileTest, SaveThatCannotBeWrittenKeepsTheOldTable) {
     EXPECT_EQ(before, storedBytes());
 }
 
-TEST_F(HighscoreFileTest, RandomOrHugeStoredFilesNeitherCrashNorHang) {
-    srand(1);
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes(static_cast<size_t>(rand() % 400), '\0');
-        for (char& c : bytes) {
-            // Half the rounds favour line feeds so that many lines are read.
-            c = static_cast<char>(round % 2 && rand() % 6 == 0 ? '\n' - 25 : rand() % 256);
-        }
-        writeStoredBytes(bytes);
-        HighscoreTable table;
-        loadHighscoreTable(table);
-        EXPECT_TRUE(table.checksumMatches()) << "round " << round;
-        for (int i = 0; i < HighscoreTable::kSlots; ++i) {
-            EXPECT_LE(std::strlen(table.slot(i)), 9u);
-        }
-    }
-
+// Random files are the fuzz target's part; here only the huge ones.
+TEST_F(HighscoreFileTest, HugeStoredFilesAreReadQuickly) {
     const auto started = std::chrono::steady_clock::now();
     const std::string huge(8 << 20, 'x');
     writeStoredBytes(huge);

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "highscore/HighscoreFile.h"
+#include "support/HighscoreBytes.h"
 
 HighscoreFixture::HighscoreFixture() {
     std::filesystem::create_directories(folder.file("data/M"));
@@ -25,20 +26,12 @@ void HighscoreFixture::writeStoredBytes(const std::string& bytes) const {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The game's byte shift, done here by hand.
-static std::string shifted(std::string text, int by) {
-    for (char& c : text) {
-        c = static_cast<char>(static_cast<unsigned char>(c) + by);
-    }
-    return text;
-}
-
 void HighscoreFixture::writeStoredText(const std::string& plain) const {
-    writeStoredBytes(shifted(plain, -25));
+    writeStoredBytes(shiftedHighscoreText(plain, -25));
 }
 
 std::string HighscoreFixture::storedText() const {
-    return shifted(storedBytes(), 25);
+    return shiftedHighscoreText(storedBytes(), 25);
 }
 
 bool HighscoreFixture::exists(const char* relative) const {

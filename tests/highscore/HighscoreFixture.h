@@ -19,7 +19,7 @@ class HighscoreFixture : public ::testing::Test {
     // The stored file's raw bytes ("" when it is missing).
     std::string storedBytes() const;
     void writeStoredBytes(const std::string& bytes) const;
-    // Stores plain text with the game's byte shift, done here by hand.
+    // Stores plain text shifted as the game stores it.
     void writeStoredText(const std::string& plain) const;
     std::string storedText() const;
     bool exists(const char* relative) const;

@@ -19,13 +19,7 @@ void HeadlessScreen::rgbAt(int x, int y, Uint8& r, Uint8& g, Uint8& b) const {
     const int bpp = screen_->format->BytesPerPixel;
     const Uint8* p = static_cast<const Uint8*>(screen_->pixels) + y * screen_->pitch + x * bpp;
     Uint32 value = 0;
-    if (bpp == 2) {
-        Uint16 v;
-        std::memcpy(&v, p, 2);
-        value = v;
-    } else {
-        std::memcpy(&value, p, 4);
-    }
+    std::memcpy(&value, p, bpp);  // lowest byte first, as on the machines we test on
     SDL_UnlockSurface(screen_);
     SDL_GetRGB(value, screen_->format, &r, &g, &b);
 }
