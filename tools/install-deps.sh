@@ -11,7 +11,7 @@ packages=(
   fonts-bebas-neue fonts-dejavu-core
   libgtest-dev clang libclang-rt-14-dev
   xvfb xdotool x11-utils matchbox-window-manager imagemagick
-  dpkg-dev file lintian lcov ccache
+  dpkg-dev file lintian lcov
 )
 
 missing=()
