@@ -42,6 +42,7 @@ bool MainLoop::logicFrameIfDue(Uint32 now) {
     }
     KeyState keys = SDL_GetKeyState(nullptr);
     pacer_.frameStarted(now);
+    ++logicFrames_;
     const int soundEvent = step_.logicFrame(keys);
     sound_.setMusicVolume(game_.getMusicVolume());
     if (SoundBank::kindOf(soundEvent) == SoundBank::Quit) {
@@ -54,6 +55,7 @@ bool MainLoop::logicFrameIfDue(Uint32 now) {
 
 void MainLoop::present() {
     game_.render();
+    ++presents_;
     if (screen_) {
         SDL_UpdateRect(screen_, 0, 0, 0, 0);
     }

@@ -29,6 +29,8 @@ class MainLoop {
     void present();
 
     bool quitRequested() const { return quitRequested_ != 0; }
+    int logicFrames() const { return logicFrames_; }
+    int presents() const { return presents_; }
 
   private:
     Game& game_;
@@ -37,4 +39,6 @@ class MainLoop {
     FramePacer pacer_;
     FrameStep step_;
     int quitRequested_ = 0;
+    int logicFrames_ = 0;
+    int presents_ = 0;
 };
