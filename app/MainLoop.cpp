@@ -16,12 +16,13 @@ void MainLoop::run() {
 
 void MainLoop::pass() {
     const int event = takeOneEvent();
-    if (logicFrameIfDue(ticks_())) {
+    const Uint32 now = ticks_();
+    if (logicFrameIfDue(now)) {
         present();
     } else if (event == ShowAgain) {
         showAgain();
     } else if (event == NoEvent) {
-        SDL_Delay(kIdleMs);
+        SDL_Delay(pacer_.idleMs(now));
     }
 }
 

@@ -10,14 +10,13 @@
 // The program's loop: each pass takes at most one window event and runs a
 // logic frame when one is due. Only a logic frame draws and presents the
 // screen; an expose or a switch to or from full screen shows the last
-// picture again. A pass with nothing to do sleeps a millisecond, so the loop
-// keeps no core busy and still starts each frame on its tick. The pieces of
-// a pass are open so that tests can drive them with a clock of their own.
+// picture again. A pass with nothing to do sleeps a few milliseconds, so the
+// loop keeps no core busy and still starts each frame on its tick. The pieces
+// of a pass are open so that tests can drive them with a clock of their own.
 class MainLoop {
   public:
     // What an event leaves for the rest of the pass.
     enum EventOutcome : int { NoEvent = 0, Handled = 1, ShowAgain = 2 };
-    static constexpr Uint32 kIdleMs = 1;
 
     MainLoop(Game& game, SoundBank& sound, SDL_Surface* screen);
 

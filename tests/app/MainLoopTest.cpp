@@ -146,6 +146,16 @@ TEST_F(MainLoopTest, OnlyALogicFrameDrawsAndAnExposeShowsTheLastPictureAgain) {
     EXPECT_EQ(2, loop.logicFrames());
 }
 
+TEST(FramePacerTest, IdleSleepsAreShortAndEndOnTheDueTick) {
+    FramePacer pacer;
+    pacer.frameStarted(1000);
+    for (Uint32 now = 1000; now < 1034; ++now) {
+        const Uint32 ms = pacer.idleMs(now);
+        EXPECT_TRUE(ms >= 1 && ms <= 4) << now;
+        EXPECT_TRUE(now + ms <= 1033 || ms == 1) << now << ": the last millisecond is slept alone";
+    }
+}
+
 TEST_F(MainLoopTest, F11SwitchesFullScreenAndKeepsTheChoice) {
     MainLoop loop(*game, sound, screen.surface());
     game->setMode(ModeCourse2);
