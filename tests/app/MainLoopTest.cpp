@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/StartupSettings.h"
 #include "support/GameFixture.h"
 
@@ -164,9 +166,14 @@ TEST_F(MainLoopTest, F11SwitchesFullScreenAndKeepsTheChoice) {
         EXPECT_EQ(fullScreen, StartupSettings::readFullScreen(StartupSettings::kStartupFile));
     }
     EXPECT_EQ(ModeCourse2, game->mode());
+    // A start-up file that cannot be written does not undo the switch.
+    std::filesystem::remove(StartupSettings::kStartupFile);
+    std::filesystem::create_directory(StartupSettings::kStartupFile);
+    EXPECT_EQ(MainLoop::ShowAgain, loop.handleEvent(keyDown(SDLK_F11)));
+    std::filesystem::remove(StartupSettings::kStartupFile);
     MainLoop noScreen(*game, sound, nullptr);
     EXPECT_EQ(MainLoop::Handled, noScreen.handleEvent(keyDown(SDLK_F11)));
-    EXPECT_EQ(0, StartupSettings::readFullScreen(StartupSettings::kStartupFile));
+    EXPECT_FALSE(std::filesystem::exists(StartupSettings::kStartupFile));
 }
 
 }  // namespace
