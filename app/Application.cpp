@@ -4,13 +4,23 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/MainLoop.h"
 #include "app/SoundBank.h"
 #include "app/StartupSettings.h"
+#include "app/WindowScale.h"
 #include "game/Game.h"
 
-int Application::run() {
-    const int fullScreen = StartupSettings::readFullScreen("data/info.txt");
+int Application::run(int argc, char** argv) {
+    CommandLine options;
+    const int action = options.parse(argc, argv);
+    if (action != CommandLine::Play) {
+        return answer(action);
+    }
+    const int fullScreen = options.fullScreen() != CommandLine::kAsSaved
+                               ? options.fullScreen()
+                               : StartupSettings::readFullScreen(StartupSettings::kStartupFile);
+    WindowScale::setUp(options.scale());
     if (!startSdl()) {
         return 1;
     }
@@ -29,6 +39,16 @@ int Application::run() {
     }
     SDL_Quit();
     return screen ? 0 : 1;
+}
+
+// Usage and version need no display: the program ends before SDL starts.
+int Application::answer(int action) {
+    if (action == CommandLine::ShowVersion) {
+        std::printf("kavrel %s\n", KAVREL_VERSION);
+        return 0;
+    }
+    std::fputs(CommandLine::usage(), action == CommandLine::ShowUsage ? stdout : stderr);
+    return action == CommandLine::ShowUsage ? 0 : 2;
 }
 
 bool Application::startSdl() {

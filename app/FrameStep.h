@@ -5,7 +5,7 @@
 
 // The work of one logic frame, shared by the program's main loop and the
 // headless tools: the frame tick, the game second on every 30th frame, and the
-// update. Rendering is the Game's render, once per pass.
+// update. Rendering is the Game's render, once after each logic frame.
 class FrameStep {
   public:
     static constexpr int kFramesPerSecond = 30;

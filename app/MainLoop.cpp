@@ -1,6 +1,9 @@
 #include "app/MainLoop.h"
 
+#include <cstdio>
+
 #include "app/EscapeKey.h"
+#include "app/StartupSettings.h"
 
 MainLoop::MainLoop(Game& game, SoundBank& sound, SDL_Surface* screen)
     : game_(game), sound_(sound), screen_(screen), step_(game) {}
@@ -16,28 +19,44 @@ void MainLoop::run() {
 }
 
 void MainLoop::pass() {
-    takeOneEvent();
-    logicFrameIfDue(SDL_GetTicks());
-    present();
+    const int event = takeOneEvent();
+    const Uint32 now = ticks_();
+    if (logicFrameIfDue(now)) {
+        present();
+    } else if (event == ShowAgain) {
+        showAgain();
+    } else if (event == NoEvent) {
+        SDL_Delay(pacer_.idleMs(now));
+    }
 }
 
-bool MainLoop::takeOneEvent() {
+int MainLoop::takeOneEvent() {
     SDL_Event event;
     if (SDL_PollEvent(&event) != 1) {
-        return false;
+        return NoEvent;
     }
-    handleEvent(event);
-    return true;
+    return handleEvent(event);
 }
 
-void MainLoop::handleEvent(const SDL_Event& event) {
-    if (event.type == SDL_QUIT) {
-        quitRequested_ = 1;
-    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
-        if (EscapeKey::act(game_) == 1) {
+int MainLoop::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
             quitRequested_ = 1;
-        }
+            return Handled;
+        case SDL_VIDEOEXPOSE:
+            return ShowAgain;
+        case SDL_KEYDOWN:
+            return handleKey(event.key.keysym.sym);
+        default:
+            return Handled;
     }
+}
+
+int MainLoop::handleKey(SDLKey key) {
+    if (key == SDLK_ESCAPE && EscapeKey::act(game_) == 1) {
+        quitRequested_ = 1;
+    }
+    return key == SDLK_F11 && switchFullScreen() ? ShowAgain : Handled;
 }
 
 bool MainLoop::logicFrameIfDue(Uint32 now) {
@@ -49,6 +68,7 @@ bool MainLoop::logicFrameIfDue(Uint32 now) {
         handleEvent(Gamepads::escapeKeyDown());
     }
     pacer_.frameStarted(now);
+    ++logicFrames_;
     const int soundEvent = step_.logicFrame(keys);
     options_.saveWhenSettled(game_);
     sound_.setMusicVolume(game_.getMusicVolume());
@@ -62,7 +82,28 @@ bool MainLoop::logicFrameIfDue(Uint32 now) {
 
 void MainLoop::present() {
     game_.render();
+    showAgain();
+}
+
+// The screen keeps the last picture drawn: showing it again draws nothing,
+// so a course's flame takes no extra numbers from rand.
+void MainLoop::showAgain() {
+    ++presents_;
     if (screen_) {
         SDL_UpdateRect(screen_, 0, 0, 0, 0);
     }
+}
+
+bool MainLoop::switchFullScreen() {
+    if (!screen_ || SDL_WM_ToggleFullScreen(screen_) == 0) {
+        std::fprintf(stderr, "kavrel: cannot switch between window and full screen: %s\n",
+                     SDL_GetError());
+        return false;
+    }
+    const int fullScreen = (screen_->flags & SDL_FULLSCREEN) != 0 ? 1 : 0;
+    if (StartupSettings::writeFullScreen(StartupSettings::kStartupFile, fullScreen) != 0) {
+        std::fprintf(stderr, "kavrel: cannot keep the full-screen choice in %s\n",
+                     StartupSettings::kStartupFile);
+    }
+    return true;
 }

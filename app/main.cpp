@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-int main(int, char**) {
+int main(int argc, char** argv) {
     Application application;
-    return application.run();
+    return application.run(argc, argv);
 }

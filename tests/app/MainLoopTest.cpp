@@ -6,9 +6,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/StartupSettings.h"
 #include "support/GameFixture.h"
 
 namespace {
+
+Uint32 fakeNow = 0;
+Uint32 fakeClock() {
+    return fakeNow;
+}
 
 class MainLoopTest : public GameFixture {
   protected:
@@ -117,12 +123,59 @@ TEST_F(MainLoopTest, MusicVolumeFollowsTheMenuOnEveryLogicFrame) {
     }
 }
 
-TEST_F(MainLoopTest, EveryPassDrawsTheGame) {
+TEST_F(MainLoopTest, OnlyALogicFrameDrawsAndAnExposeShowsTheLastPictureAgain) {
     MainLoop loop(*game, sound, screen.surface());
+    loop.setClock(&fakeClock);
     game->setMode(ModeCourse1);
-    screen.fill(0, 0, 0);
-    loop.present();
-    EXPECT_TRUE(colourAt(20, 20, 30, 160, 60)) << "the HUD of a course";
+    SDL_Event pending;
+    while (SDL_PollEvent(&pending) == 1) {
+    }
+    struct Pass {
+        Uint32 now;
+        bool expose;
+        int presents;
+        bool drawn;
+    };
+    for (const Pass& p : {Pass{34, false, 1, true}, Pass{67, false, 1, false},
+                          Pass{67, true, 2, false}, Pass{68, false, 3, true}}) {
+        screen.fill(0, 0, 0);
+        SDL_Event expose = {};
+        expose.type = SDL_VIDEOEXPOSE;
+        ASSERT_TRUE(!p.expose || SDL_PushEvent(&expose) == 0);
+        fakeNow = p.now;
+        loop.pass();
+        EXPECT_EQ(p.presents, loop.presents()) << p.now;
+        EXPECT_EQ(p.drawn, static_cast<bool>(colourAt(20, 20, 30, 160, 60))) << p.now;
+    }
+    EXPECT_EQ(2, loop.logicFrames());
+}
+
+TEST(FramePacerTest, IdleSleepsAreShortAndEndOnTheDueTick) {
+    FramePacer pacer;
+    pacer.frameStarted(1000);
+    for (Uint32 now = 1000; now < 1034; ++now) {
+        const Uint32 ms = pacer.idleMs(now);
+        EXPECT_TRUE(ms >= 1 && ms <= 4) << now;
+        EXPECT_TRUE(now + ms <= 1033 || ms == 1) << now << ": the last millisecond is slept alone";
+    }
+}
+
+TEST_F(MainLoopTest, F11SwitchesFullScreenAndKeepsTheChoice) {
+    MainLoop loop(*game, sound, screen.surface());
+    game->setMode(ModeCourse2);
+    for (int fullScreen : {1, 0}) {
+        EXPECT_EQ(MainLoop::ShowAgain, loop.handleEvent(keyDown(SDLK_F11)));
+        EXPECT_EQ(fullScreen, StartupSettings::readFullScreen(StartupSettings::kStartupFile));
+    }
+    EXPECT_EQ(ModeCourse2, game->mode());
+    // A start-up file that cannot be written does not undo the switch.
+    std::filesystem::remove(StartupSettings::kStartupFile);
+    std::filesystem::create_directory(StartupSettings::kStartupFile);
+    EXPECT_EQ(MainLoop::ShowAgain, loop.handleEvent(keyDown(SDLK_F11)));
+    std::filesystem::remove(StartupSettings::kStartupFile);
+    MainLoop noScreen(*game, sound, nullptr);
+    EXPECT_EQ(MainLoop::Handled, noScreen.handleEvent(keyDown(SDLK_F11)));
+    EXPECT_FALSE(std::filesystem::exists(StartupSettings::kStartupFile));
 }
 
 TEST_F(MainLoopTest, APadStandsInForKeysAndItsBackForEscape) {

@@ -38,11 +38,11 @@ int shellValue(const std::string& output, const std::string& name) {
 
 }  // namespace
 
-XvfbSession::XvfbSession() {
+XvfbSession::XvfbSession(int width, int height) {
     for (int number = 90; number < 160 && display_.empty(); ++number) {
         if (!exists("/tmp/.X" + std::to_string(number) + "-lock") &&
             !exists("/tmp/.X11-unix/X" + std::to_string(number))) {
-            startServer(number);
+            startServer(number, width, height);
         }
     }
 }
@@ -52,12 +52,11 @@ XvfbSession::~XvfbSession() {
     server_.stop(2000);
 }
 
-bool XvfbSession::startServer(int number) {
+bool XvfbSession::startServer(int number, int width, int height) {
     const std::string display = ":" + std::to_string(number);
     // -noreset: the server would otherwise reset each time its last client
     // (a probe, a tool) leaves, and refuse the next one meanwhile.
-    const std::string size =
-        std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+    const std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
     if (!server_.start({"Xvfb", display, "-screen", "0", size, "-nolisten", "tcp", "-noreset"}, "",
                        {}, "")) {
         return false;
@@ -79,8 +78,10 @@ bool XvfbSession::startServer(int number) {
 }
 
 bool XvfbSession::startWindowManager() {
-    if (!windowManager_.start({"matchbox-window-manager", "-use_titlebar", "no"}, "",
-                              {displayEnv()}, "")) {
+    // No key shortcuts of its own: its default takes F11, which is the game's.
+    if (!windowManager_.start(
+            {"matchbox-window-manager", "-use_titlebar", "no", "-kbdconfig", "/dev/null"}, "",
+            {displayEnv()}, "")) {
         return false;
     }
     // Ready once it owns the screen's window-manager selection.

@@ -14,7 +14,8 @@ class XvfbSession {
     static constexpr int kScreenWidth = 1024;
     static constexpr int kScreenHeight = 768;
 
-    XvfbSession();
+    // A screen of width by height pixels at 24 bits.
+    explicit XvfbSession(int width = kScreenWidth, int height = kScreenHeight);
     ~XvfbSession();
     XvfbSession(const XvfbSession&) = delete;
     XvfbSession& operator=(const XvfbSession&) = delete;
@@ -49,7 +50,7 @@ class XvfbSession {
     bool screenshot(const std::string& path) const;
 
   private:
-    bool startServer(int number);
+    bool startServer(int number, int width, int height);
 
     ChildProcess server_;
     ChildProcess windowManager_;

@@ -15,6 +15,7 @@
 #include "BenchReport.h"
 #include "CollisionBench.h"
 #include "CourseBench.h"
+#include "MainLoopBench.h"
 #include "MemoryBench.h"
 #include "ReferenceBench.h"
 #include "StartupBench.h"
@@ -38,8 +39,8 @@ int collision(BenchContext& context, BenchReport& report) {
 // the first display; memory is the peak of everything before it.
 const BenchSection kSections[] = {
     {"reference", &benchReference, true}, {"collision", &collision, false},
-    {"courses", &benchCourses, true},     {"start-up", &benchStartup, true},
-    {"memory", &benchMemory, true},
+    {"courses", &benchCourses, true},     {"main loop", &benchMainLoop, true},
+    {"start-up", &benchStartup, true},    {"memory", &benchMemory, true},
 };
 
 struct Arguments {
