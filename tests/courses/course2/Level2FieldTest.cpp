@@ -202,17 +202,6 @@ TEST_F(Level2Test, ObstacleStreamStopsAtSecond32AndInTheCourseEnd) {
     }
 }
 
-// The chance rolls of kinds 1 and 2 are drawn even when no slot is free.
-TEST_F(Level2Test, FullKindsStillDrawTheirChanceRolls) {
-    for (int slot = 0; slot < 6; ++slot) {
-        level.placeObstacle(1, slot, 0, 700, 100, 0);
-        level.placeObstacle(2, slot, 0, 700, 300, 0);
-    }
-    std::srand(9);
-    idleFrames(1);
-    EXPECT_EQ(2, randCallsSince(9)) << "the scenery layer is full, so only the two rolls";
-}
-
 TEST_F(Level2Test, Kind3ComesOnlyWithTheSecondTickAndAtMostTwo) {
     std::srand(1);
     int highest = 0;

@@ -156,21 +156,6 @@ TEST_F(Level3Test, NoObstacleSpawnsWithEverySlotTakenFromSecond32OrInTheApproach
     }
 }
 
-TEST_F(Level3Test, FreedScenerySlotIsRefilledAtTheRightEdgeNextFrame) {
-    SceneryObject leaving = level.scenery(3);
-    leaving.x = -leaving.width + 4;
-    leaving.speed = 5;
-    level.setScenery(3, leaving);
-    level.updatePlayer1(0, 250, false);
-    EXPECT_FALSE(level.scenery(3).active);
-    level.updatePlayer1(0, 250, false);
-    const SceneryObject& back = level.scenery(3);
-    EXPECT_TRUE(back.active);
-    EXPECT_EQ(800 - back.speed, back.x);
-    EXPECT_GE(back.y, 40);
-    EXPECT_LE(back.y, 539);
-}
-
 class Level3DrawTest : public Level3Test {
   protected:
     void SetUp() override {
@@ -185,21 +170,6 @@ class Level3DrawTest : public Level3Test {
         return c;
     }
 };
-
-TEST_F(Level3DrawTest, PopupFadesAfterItsTenthFrame) {
-    // The digits' left edge at 400, the "1" at 378.
-    const struct {
-        int timer;
-        int grey;
-    } cases[] = {{10, 200}, {15, 200 * 130 / 255}, {0, 0}};
-    for (const auto& c : cases) {
-        level.setPopup(4, ScorePopup{15, c.timer, 411.0f, 300.0f});
-        screen.fill(0, 0, 0);
-        level.draw();
-        EXPECT_NEAR(c.grey, colourAt(405, 310).g, 2) << "timer " << c.timer;
-        EXPECT_NEAR(c.grey, colourAt(385, 310).g, 2) << "timer " << c.timer;
-    }
-}
 
 TEST_F(Level3DrawTest, BandsObstaclesAndBonusAreDrawnWhereTheyAre) {
     level.setObstacle(0, obstacleAt(0, 300, 200, 10));
