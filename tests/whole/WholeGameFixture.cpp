@@ -1,6 +1,10 @@
 #include "WholeGameFixture.h"
 
+#include "highscore/HighscoreFile.h"
+#include "support/FixedPictures.h"
+#include "support/GameDigest.h"
 #include "support/GeneratedRunFolder.h"
+#include "support/ReplayRecording.h"
 
 namespace {
 
@@ -42,6 +46,12 @@ WholeGameFixture::~WholeGameFixture() {
 void WholeGameFixture::loadGeneratedGame() {
     ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"data"}))
         << "no generated run folder in " << GeneratedRunFolder::path();
+    loadGame();
+}
+
+void WholeGameFixture::loadFixedGame() {
+    ASSERT_TRUE(FixedPictures::write(folder_.path()));
+    writeDefaultHighscores();
     loadGame();
 }
 
@@ -139,11 +149,11 @@ void WholeGameFixture::startGame(int players, int lives) {
     tap(SDLK_UP);      // players
     tap(players == 2 ? SDLK_RIGHT : SDLK_LEFT);
     tap(SDLK_UP);  // starting lives; the menu keeps them from game to game
-    for (; menuLives_ < lives; ++menuLives_) {
-        tap(SDLK_RIGHT);
-    }
-    for (; menuLives_ > lives; --menuLives_) {
+    for (int i = 0; i < 8; ++i) {
         tap(SDLK_LEFT);
+    }
+    for (int i = 1; i < lives; ++i) {
+        tap(SDLK_RIGHT);
     }
     tap(SDLK_UP);
     tap(SDLK_UP);      // back
@@ -152,27 +162,34 @@ void WholeGameFixture::startGame(int players, int lives) {
     frame(HeldKeys{SDLK_RETURN});
 }
 
-void WholeGameFixture::watchCutscene(int maxFrames) {
-    const int mode = game_->mode();
-    const HeldKeys none;
-    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
-        frame(none);
+void WholeGameFixture::playRecording(const char* name, bool fromLoad) {
+    ReplayRecording recording;
+    const std::string path = std::string(KAVREL_SOURCE_DIR) + "/tests/whole/replays/" + name;
+    ASSERT_EQ("", recording.read(path + ".txt"));
+    for (size_t f = 0; f < recording.frames.size(); ++f) {
+        const ReplayFrame& input = recording.frames[f];
+        if (input.escape) {
+            escape();
+        }
+        HeldKeys keys;
+        for (int key : input.keys) {
+            keys.hold(key);
+        }
+        const int sound = frame(keys);
+        ASSERT_TRUE(!fromLoad || recording.expected.digests[f] == GameDigest::of(*game_, sound))
+            << name << " drifts at frame " << f + 1 << " (mode " << game_->mode() << ")";
     }
 }
 
-void WholeGameFixture::flyCourse(int maxFrames) {
-    const int mode = game_->mode();
-    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
-        HeldKeys keys;
-        Uint8 held[SDLK_LAST] = {};
-        pilot_.press(*game_, held);
-        for (int k = 0; k < SDLK_LAST; ++k) {
-            if (held[k]) {
-                keys.hold(k);
-            }
-        }
-        frame(keys);
+void WholeGameFixture::enterGameAt(int mode, int players) {
+    game_->setPlayerCount(players);
+    game_->setMode(ModeCourse1);
+    if (mode != ModeCourse1) {
+        game_->setMode(mode);
     }
+    ledgers_[0] = ScoreLedger();
+    ledgers_[1] = ScoreLedger();
+    running_ = true;
 }
 
 void WholeGameFixture::typeName(const char* letters) {

@@ -7,7 +7,6 @@
 
 #include "ScoreLedger.h"
 #include "game/Game.h"
-#include "support/CoursePilot.h"
 #include "support/GameDriver.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
@@ -25,8 +24,8 @@ struct CourseStart {
 };
 
 // The whole game in a folder of its own, driven from the menu by keys as a
-// player would: the menu's options, the cutscenes, the courses flown by the
-// course pilot, the name entry. Every frame of a running game goes through
+// player would: the menu's options, the cutscenes, the courses flown by
+// recorded keys, the name entry. Every frame of a running game goes through
 // each player's score ledger.
 class WholeGameFixture : public ::testing::Test {
   protected:
@@ -35,6 +34,8 @@ class WholeGameFixture : public ::testing::Test {
 
     // Copies the generated "data/" into the folder and loads the game.
     void loadGeneratedGame();
+    // Writes the fixed test pictures and the default table and loads the game.
+    void loadFixedGame();
     // Loads whatever pictures the folder holds.
     void loadGame();
 
@@ -48,9 +49,13 @@ class WholeGameFixture : public ::testing::Test {
     // From the menu's first page with nothing selected: sets the players and
     // the starting lives on the options page and starts a game.
     void startGame(int players, int lives);
-    // Until the mode changes (at most maxFrames).
-    void watchCutscene(int maxFrames = 1000);
-    void flyCourse(int maxFrames = 4000);
+    // Plays the keys of a recorded run (tests/whole/replays/<name>.txt) frame
+    // by frame. In a game freshly loaded, with rand from srand(1), every
+    // frame must come out as recorded.
+    void playRecording(const char* name, bool fromLoad = true);
+    // A new game of players entered at mode as a game gets there (through
+    // course 1), its scores kept by the ledgers from then on.
+    void enterGameAt(int mode, int players);
     // Types the letters (lower case) and Return.
     void typeName(const char* letters);
     // From the menu's first page: opens the highscore page and renders it.
@@ -67,7 +72,6 @@ class WholeGameFixture : public ::testing::Test {
     std::unique_ptr<WorkingDirectory> here_;
     std::unique_ptr<Game> game_ = std::make_unique<Game>();
     std::unique_ptr<GameDriver> driver_;
-    CoursePilot pilot_;
 
   private:
     void beforeFrame();
@@ -76,7 +80,6 @@ class WholeGameFixture : public ::testing::Test {
     void noteCourseStart();
 
     bool running_ = false;
-    int menuLives_ = 3;
     ScoreLedger ledgers_[2];
     int livesBefore_[2] = {};
     int scoreBefore_[2] = {};

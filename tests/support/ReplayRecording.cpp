@@ -1,4 +1,4 @@
-#include "ReplayRecording.h"
+#include "support/ReplayRecording.h"
 
 #include <SDL.h>
 
@@ -212,7 +212,7 @@ void ReplayRecording::writeOutcome(std::ostream& out) const {
 bool ReplayRecording::write(const std::string& path) const {
     std::ofstream out(path, std::ios::trunc);
     out << "# A recorded run of Kavrel: the keys of every logic frame and the outcome they\n"
-           "# had. Re-record with KAVREL_RECORD_REPLAYS (README.md, \"Replays\").\n";
+           "# had. Record again with kavrel-record (README.md, \"Replays\").\n";
     out << "name " << name << "\n";
     out << "about " << about << "\n";
     out << "start " << start.mode << " " << start.players << "\n";

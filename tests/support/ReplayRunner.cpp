@@ -1,4 +1,4 @@
-#include "ReplayRunner.h"
+#include "support/ReplayRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "GameDigest.h"
 #include "highscore/HighscoreFile.h"
 #include "support/FixedPictures.h"
+#include "support/GameDigest.h"
+#include "support/GeneratedRunFolder.h"
 #include "support/HeldKeys.h"
 
 namespace {
@@ -30,9 +31,11 @@ std::string describe(const ModeChange& change) {
 
 }  // namespace
 
-ReplayRunner::ReplayRunner(const ReplayStart& start) {
+ReplayRunner::ReplayRunner(const ReplayStart& start, bool generatedPictures) {
     here_ = std::make_unique<WorkingDirectory>(folder_.path());
-    if (!here_->entered() || !FixedPictures::write(folder_.path())) {
+    const bool written = generatedPictures ? GeneratedRunFolder::copyInto(folder_.path(), {"data"})
+                                           : FixedPictures::write(folder_.path());
+    if (!here_->entered() || !written) {
         return;
     }
     writeDefaultHighscores();

@@ -1,4 +1,4 @@
-#include "courses/course4/BossPilot.h"
+#include "record/BossPilot.h"
 
 #include <algorithm>
 #include <cmath>
