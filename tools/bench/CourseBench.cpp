@@ -45,14 +45,12 @@ void timedFrame(Game& game, FrameStep& step, const Uint8* keys, FrameTimings& ti
     timings.addRender(msSince(start), AllocationCounter::count() - before);
 }
 
-// A course entered as a new game reaches it, with the timeline's players.
+// A course entered as the recorder entered it: a new game, then the course.
 void enterCourse(Game& game, const ReplayStart& start) {
     std::srand(1);
     game.setPlayerCount(start.players);
     game.setMode(ModeCourse1);
-    if (start.mode != ModeCourse1) {
-        game.setMode(start.mode);
-    }
+    game.setMode(start.mode);
 }
 
 // The keys a timeline holds in one frame (SDLK_LAST entries).

@@ -1,7 +1,8 @@
 // kavrel-record: flies the recorded runs afresh with the pilots and writes
 // their keys and outcomes. Run by hand when a rule changes on purpose:
-//   kavrel-record [NAME...]
-// after a build; without names it records all.
+//   kavrel-record [--outcomes] [NAME...]
+// after a build; without names it records all. With --outcomes it keeps each
+// recording's keys and writes the outcome they have now.
 // The test replays go to tests/whole/replays/ (flown on the fixed test
 // pictures), the benchmark's timelines to tools/bench/timelines/ (flown on
 // the generated pictures of the build's run folder). No test runs this.
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "record/CoursePilot.h"
+#include "record/ReplayWriter.h"
 #include "support/ReplayRecording.h"
 #include "support/ReplayRunner.h"
 
@@ -263,8 +265,16 @@ const Scenario kScenarios[] = {
      &wholeCourse},
 };
 
-int record(const Scenario& scenario) {
+int record(const Scenario& scenario, bool outcomesOnly) {
+    const std::string path =
+        std::string(KAVREL_SOURCE_DIR) +
+        (scenario.generated ? "/tools/bench/timelines/" : "/tests/whole/replays/") + scenario.name +
+        ".txt";
     ReplayRecording recording;
+    if (outcomesOnly && !recording.read(path).empty()) {
+        std::fprintf(stderr, "kavrel-record: cannot read %s\n", path.c_str());
+        return 1;
+    }
     recording.name = scenario.name;
     recording.about = scenario.about;
     recording.start = scenario.start;
@@ -273,19 +283,23 @@ int record(const Scenario& scenario) {
         std::fprintf(stderr, "kavrel-record: %s: the pictures did not load\n", scenario.name);
         return 1;
     }
+    // Afresh, the scenario chooses every frame's keys; otherwise the
+    // recording's own keys are played again.
     ScenarioInput input = scenario.make();
     ReplayFrame frame;
-    for (int f = 1; input(runner.game(), f, frame); ++f) {
-        recording.frames.push_back(frame);
+    for (size_t f = 0; outcomesOnly ? f < recording.frames.size()
+                                    : input(runner.game(), static_cast<int>(f) + 1, frame);
+         ++f) {
+        if (outcomesOnly) {
+            frame = recording.frames[f];
+        } else {
+            recording.frames.push_back(frame);
+        }
         runner.play(frame);
         frame = ReplayFrame();
     }
     recording.expected = runner.outcome();
-    const std::string path =
-        std::string(KAVREL_SOURCE_DIR) +
-        (scenario.generated ? "/tools/bench/timelines/" : "/tests/whole/replays/") + scenario.name +
-        ".txt";
-    if (!recording.write(path)) {
+    if (!ReplayWriter::write(recording, path)) {
         std::fprintf(stderr, "kavrel-record: cannot write %s\n", path.c_str());
         return 1;
     }
@@ -299,13 +313,15 @@ int record(const Scenario& scenario) {
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const bool outcomesOnly = argc > 1 && std::strcmp(argv[1], "--outcomes") == 0;
+    const int first = outcomesOnly ? 2 : 1;
     int failed = 0;
     for (const Scenario& scenario : kScenarios) {
-        bool wanted = argc == 1;
-        for (int i = 1; i < argc; ++i) {
+        bool wanted = argc == first;
+        for (int i = first; i < argc; ++i) {
             wanted = wanted || std::strcmp(argv[i], scenario.name) == 0;
         }
-        failed += wanted ? record(scenario) : 0;
+        failed += wanted ? record(scenario, outcomesOnly) : 0;
     }
     return failed == 0 ? 0 : 1;
 }
