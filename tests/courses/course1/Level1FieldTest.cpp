@@ -241,22 +241,4 @@ TEST_F(Level1DrawTest, LayersInOrderWithTheGateBehindTheObstacles) {
     expectColour(375, 255, kObstacle);  // a bonus that moved on is gone
 }
 
-TEST_F(Level1DrawTest, PopupsUseTheCoursesOwnDigitsAndFade) {
-    level.setPopup(3, ScorePopup{10, 10, 211.0f, 540.0f});
-    level.setPopup(4, ScorePopup{15, 11, 411.0f, 540.0f});
-    level.setPopup(5, ScorePopup{15, 0, 611.0f, 540.0f});
-    level.draw();
-    expectColour(201, 541, kZero);
-    expectColour(179, 541, kOne);
-    auto faded = [](TestRgb c) {
-        return TestRgb{static_cast<std::uint8_t>(c.r * 230 / 255),
-                       static_cast<std::uint8_t>(c.g * 230 / 255),
-                       static_cast<std::uint8_t>(c.b * 230 / 255)};
-    };
-    expectColour(401, 541, faded(kFive), 2);
-    expectColour(379, 541, faded(kOne), 2);
-    expectColour(601, 541, TestRgb{0, 0, 0});
-    expectColour(579, 541, TestRgb{0, 0, 0});
-}
-
 }  // namespace

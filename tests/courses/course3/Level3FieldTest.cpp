@@ -98,36 +98,6 @@ TEST_F(Level3Test, CrashTestUsesTheCurrentFrameOfTheAnimation) {
     }
 }
 
-TEST_F(Level3Test, ObstaclesSpawnAtTheRightEdgeWithinTheirRanges) {
-    std::srand(1);
-    int spawned = 0;
-    for (int frame = 0; frame < 3000; ++frame) {
-        bool wasActive[Level3::kSlots];
-        for (int i = 0; i < Level3::kSlots; ++i) {
-            wasActive[i] = level.obstacle(i).active;
-        }
-        level.updatePlayer1(0, 250, false);
-        for (int i = 0; i < Level3::kSlots; ++i) {
-            const Obstacle& o = level.obstacle(i);
-            if (wasActive[i] || !o.active) {
-                continue;
-            }
-            ++spawned;
-            EXPECT_GE(o.speed, 10);
-            EXPECT_LE(o.speed, 24);
-            EXPECT_EQ(800 - o.speed, o.x) << "moved in its first frame";
-            EXPECT_GE(o.y, 40);
-            EXPECT_LE(o.y, 439);
-            EXPECT_LE(o.image, 8);
-            EXPECT_EQ(1, level.rings(i).innerRing);
-            EXPECT_EQ(1, level.rings(i).outerRing);
-        }
-    }
-    // 3 in 90 per frame.
-    EXPECT_GT(spawned, 60);
-    EXPECT_LT(spawned, 150);
-}
-
 TEST_F(Level3Test, NoObstacleSpawnsWithEverySlotTakenFromSecond32OrInTheApproach) {
     for (int i = 0; i < Level3::kSlots; ++i) {
         place(i, i % 8, 500, 40 + 20 * i, 0);

@@ -152,21 +152,6 @@ TEST_F(Level4UpdatesTest, TheBeamHitsOnlyOnceFullyOpen) {
     EXPECT_EQ(level_.updatePlayer2(430.0f - 300.0f, 250.0f + 35.5f, true), 0);
 }
 
-TEST_F(Level4UpdatesTest, WithoutCollisionsTheCourseRunsOnAndReportsNothing) {
-    level_.setObstacle(0, 130, 290, 10, 0);
-    level_.setPopup(2, ScorePopup{10, 3, 0.0f, 0.0f});
-    const int background = level_.farBackground(0).x;
-    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, false), -1);
-    EXPECT_EQ(level_.obstacle(0).x, 130);
-    EXPECT_EQ(level_.rings(0).outerRing, 1);
-    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, false), -1);
-    EXPECT_EQ(level_.obstacle(0).x, 120);
-    EXPECT_EQ(level_.rings(0).outerRing, 1);
-    EXPECT_EQ(level_.popup(2).timer, 4);
-    EXPECT_EQ(level_.farBackground(0).x, background - 2);
-    EXPECT_EQ(level_.takeSoundEvent(), -1);
-}
-
 TEST_F(Level4UpdatesTest, ABonusTouchOutweighsACrash) {
     level_.setObstacle(0, 128 + 10, 290, 10, 0);
     BonusObject bonus{true, 40, 40, 150 + 20, 300, 20, 1};
