@@ -3,7 +3,6 @@
 #include "highscore/HighscoreFile.h"
 #include "support/FixedPictures.h"
 #include "support/GameDigest.h"
-#include "support/GeneratedRunFolder.h"
 #include "support/ReplayRecording.h"
 
 namespace {
@@ -41,12 +40,6 @@ WholeGameFixture::WholeGameFixture() {
 WholeGameFixture::~WholeGameFixture() {
     driver_.reset();
     here_.reset();
-}
-
-void WholeGameFixture::loadGeneratedGame() {
-    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"data"}))
-        << "no generated run folder in " << GeneratedRunFolder::path();
-    loadGame();
 }
 
 void WholeGameFixture::loadFixedGame() {

@@ -32,8 +32,6 @@ class WholeGameFixture : public ::testing::Test {
     WholeGameFixture();
     ~WholeGameFixture() override;
 
-    // Copies the generated "data/" into the folder and loads the game.
-    void loadGeneratedGame();
     // Writes the fixed test pictures and the default table and loads the game.
     void loadFixedGame();
     // Loads whatever pictures the folder holds.

@@ -41,18 +41,6 @@ TEST_F(Level3RulesTest, NearPassReplacesABandContactInTheSameFrame) {
     EXPECT_EQ(11, level.takeSoundEvent());
 }
 
-TEST_F(Level3RulesTest, CrashOnALaterSlotReplacesANearPass) {
-    place(0, 0, 220, 310, 10);  // outer ring only, through the tail point
-    place(2, 7, 107, 290, 17);  // lands on the craft
-    EXPECT_EQ(17, level.updatePlayer1(100, 300, true));
-    EXPECT_EQ(10, level.takeSoundEvent());
-    EXPECT_EQ(0, level.rings(0).outerRing) << "the pass still spends its ring";
-    EXPECT_EQ(1, level.rings(0).middleRing);
-    EXPECT_EQ(5, level.popup(0).value);
-    EXPECT_EQ(1, level.popup(0).timer);
-    EXPECT_TRUE(level.obstacle(2).active) << "the obstacle hit stays";
-}
-
 TEST_F(Level3RulesTest, CrashEndsTheSlotLoopButNotTheBonusTest) {
     for (int i = 0; i < Level3::kSlots; ++i) {
         place(i, 8, 600, 100, 10);
