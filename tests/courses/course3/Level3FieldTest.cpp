@@ -32,19 +32,6 @@ TEST_F(Level3Test, ResetFillsTheSceneryAndQueuesTheMusicOnce) {
     EXPECT_EQ(600 - kBottomBandHeight, level.bottomBand(1).y);
 }
 
-TEST_F(Level3Test, BandTileWrapsDirectlyBehindItsPartner) {
-    for (int frame = 1; frame <= 160; ++frame) {
-        level.updatePlayer1(300, 300, false);
-    }
-    EXPECT_EQ(-800, level.topBand(0).x);
-    EXPECT_EQ(0, level.topBand(1).x);
-    level.updatePlayer1(300, 300, false);
-    EXPECT_EQ(795, level.topBand(0).x) << "-805 wraps to width - 5";
-    EXPECT_EQ(-5, level.topBand(1).x);
-    EXPECT_EQ(795, level.bottomBand(0).x);
-    EXPECT_EQ(-5, level.bottomBand(1).x);
-}
-
 // Each pair must cover the screen without a gap for the whole course: a
 // column left unpainted keeps the last frame's pixels.
 TEST_F(Level3Test, EveryTilePairStaysSeamlessAsItScrolls) {

@@ -126,16 +126,3 @@ TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
         EXPECT_FALSE(level_.obstacle(i).active);
     }
 }
-
-// Nothing clears the screen, so the two background tiles must meet with no
-// gap as they wrap, or a strip of the previous frame stays visible.
-TEST_F(Level4StagesTest, TheBackgroundTilesStayJoinedAsTheyWrap) {
-    for (int frame = 0; frame < 500 && level_.state() != BossFight; ++frame) {
-        runFrames(1);
-        const FieldPiece& a = level_.farBackground(0);
-        const FieldPiece& b = level_.farBackground(1);
-        const FieldPiece& left = a.x < b.x ? a : b;
-        const FieldPiece& right = a.x < b.x ? b : a;
-        ASSERT_EQ(left.x + left.width, right.x) << "frame " << frame;
-    }
-}
