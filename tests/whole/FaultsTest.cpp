@@ -123,7 +123,7 @@ class FaultsTest : public WholeGameFixture {
     void playToGameOver() {
         idle((30 - driver_->frames() % 30) % 30);
         std::srand(1);
-        playRecording("course1-crash", false);
+        play(recorded("course1-crash"), false);
     }
 
     // The real program from the folder, headless, for a while; then asked to

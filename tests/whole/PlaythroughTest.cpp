@@ -89,7 +89,7 @@ class PlaythroughTest : public WholeGameFixture {
 };
 
 TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
-    playRecording("whole-game-one-player");
+    EXPECT_EQ(0, play(recorded("whole-game-one-player"))) << "the frame the run drifts at";
     EXPECT_EQ(game_->score1(), game_->finalScore());
     EXPECT_EQ(kFullGame, driver_->modeSequence());
     EXPECT_EQ(ledger(1).total(), game_->score1());
@@ -103,7 +103,7 @@ TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
 }
 
 TEST_F(PlaythroughTest, TwoPlayersFlyTheWholeGameAndTheBetterScoreIsEntered) {
-    playRecording("whole-game-two-players");
+    EXPECT_EQ(0, play(recorded("whole-game-two-players"))) << "the frame the run drifts at";
     const int better = std::max(game_->score1(), game_->score2());
     EXPECT_EQ(better, game_->finalScore());
 

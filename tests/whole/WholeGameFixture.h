@@ -10,6 +10,7 @@
 #include "support/GameDriver.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
+#include "support/ReplayRecording.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
@@ -47,10 +48,13 @@ class WholeGameFixture : public ::testing::Test {
     // From the menu's first page with nothing selected: sets the players and
     // the starting lives on the options page and starts a game.
     void startGame(int players, int lives);
-    // Plays the keys of a recorded run (tests/whole/replays/<name>.txt) frame
-    // by frame. In a game freshly loaded, with rand from srand(1), every
-    // frame must come out as recorded.
-    void playRecording(const char* name, bool fromLoad = true);
+    // A recorded run, from tests/whole/replays/<name>.txt.
+    static ReplayRecording recorded(const char* name);
+    // Plays a recording's keys frame by frame (one that starts in a course
+    // enters it first). Returns the first frame (from 1) that did not come
+    // out as recorded, or 0; with checked false it plays on regardless, as
+    // a game not freshly loaded with rand at srand(1) may differ.
+    int play(const ReplayRecording& recording, bool checked = true);
     // A new game of players entered at mode as a game gets there (through
     // course 1), its scores kept by the ledgers from then on.
     void enterGameAt(int mode, int players);

@@ -19,7 +19,7 @@
 #include "record/CoursePilot.h"
 #include "record/ReplayWriter.h"
 #include "support/ReplayRecording.h"
-#include "support/ReplayRunner.h"
+#include "record/ReplayRunner.h"
 
 namespace {
 

@@ -26,11 +26,6 @@ class ReplayRunner {
     const Game& game() const { return *game_; }
     ReplayOutcome outcome() const;
 
-    // Where two outcomes part: the first frame whose fingerprint differs,
-    // else the first differing mode change, else the final standings. ""
-    // when they agree.
-    static std::string firstDrift(const ReplayOutcome& expected, const ReplayOutcome& actual);
-
   private:
     HeadlessScreen screen_;
     TempFolder folder_;
