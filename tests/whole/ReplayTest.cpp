@@ -19,8 +19,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // The whole-game recordings are played by PlaythroughTest.
-const char* const kRecordings[] = {"menu-to-course1", "course2-crash", "course3-two-players",
-                                   "boss-to-name-entry", "course1-crash"};
+const char* const kRecordings[] = {"menu-to-course1",        "course2-crash",
+                                   "course3-two-players",    "boss-to-name-entry",
+                                   "boss-second-player-out", "course1-crash"};
 
 class ReplayTest : public WholeGameFixture, public ::testing::WithParamInterface<const char*> {
   protected:

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "record/CoursePilot.h"
+#include "record/ReplayRunner.h"
 #include "record/ReplayWriter.h"
 #include "support/ReplayRecording.h"
-#include "record/ReplayRunner.h"
 
 namespace {
 
@@ -134,11 +134,11 @@ ScenarioInput course2Crash() {
     };
 }
 
-// Two players in course 3: player 1 flies well, player 2 holds W into the
-// top band until out of lives.
-ScenarioInput course3TwoPlayers() {
+// Player 1 flies well, player 2 holds W into the top band until out of
+// lives: course 3 for 800 frames, or course 4 until it is left.
+ScenarioInput secondPlayerOut(bool boss) {
     auto pilot = std::make_shared<CoursePilot>();
-    return [pilot](const Game& game, int frame, ReplayFrame& input) {
+    return [pilot, boss](const Game& game, int frame, ReplayFrame& input) {
         input = pilotFrame(*pilot, game);
         std::vector<int>& keys = input.keys;
         keys.erase(std::remove_if(keys.begin(), keys.end(),
@@ -147,7 +147,7 @@ ScenarioInput course3TwoPlayers() {
         if (std::find(keys.begin(), keys.end(), SDLK_w) == keys.end()) {
             keys.push_back(SDLK_w);
         }
-        return frame <= 800;
+        return boss ? game.mode() == ModeCourse4 && frame < 5000 : frame <= 800;
     };
 }
 
@@ -232,7 +232,12 @@ const Scenario kScenarios[] = {
      "two players in course 3, the second out of lives in the top band",
      {ModeCourse3, 2},
      false,
-     &course3TwoPlayers},
+     [] { return secondPlayerOut(false); }},
+    {"boss-second-player-out",
+     "two players in course 4, the second out of lives in the top band, the first kills the brain",
+     {ModeCourse4, 2},
+     false,
+     [] { return secondPlayerOut(true); }},
     {"boss-to-name-entry",
      "one player kills the brain, watches the closing cutscene and types a name",
      {ModeCourse4, 1},
