@@ -7,7 +7,8 @@ const int kMenuKeys[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN,
 const int kCraftKeys[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT,
                           SDLK_w,  SDLK_s,    SDLK_a,    SDLK_d};
 
-constexpr int kCarefulPilotFrames = 8000;
+// Where a game asked for from the menu begins.
+const int kLaterStarts[] = {ModeCourse2, ModeCourse3, ModeCutscene1, ModeCourse4, ModeCutscene2};
 
 bool isCourse(int mode) {
     return mode >= ModeCourse1 && mode <= ModeCourse4;
@@ -15,26 +16,22 @@ bool isCourse(int mode) {
 
 }  // namespace
 
-void KeyMonkey::next(const Game& game, Uint8* keys, bool& escape) {
+void KeyMonkey::next(const Game& game, Uint8* keys, bool& escape, int& enterAt) {
     escape = false;
+    enterAt = 0;
     const int mode = game.mode();
-    if (mode == ModeCourse1 && lastMode_ != ModeCourse1) {
-        // The pilot's planning is the costly part of a frame: careful games
-        // stop once it has flown enough of them to reach the boss twice.
-        careful_ = pilotFrames_ < kCarefulPilotFrames && chance(3);
-    }
-    lastMode_ = mode;
     if (mode == ModeMenu) {
         menu(keys);
         // Escape would end the program here; the monkey tries it anyway.
         escape = chance(500);
+        enterAt = chance(400) ? kLaterStarts[below(5)] : 0;
     } else if (isCourse(mode)) {
         course(game, keys, escape);
     } else if (mode == ModeNameEntry) {
         nameEntry(keys);
         escape = chance(300);
     } else {
-        cutscene(escape);
+        escape = chance(250);
         if (chance(20)) {
             randomCraftKeys(keys);
         }
@@ -54,10 +51,6 @@ void KeyMonkey::menu(Uint8* keys) {
     }
 }
 
-void KeyMonkey::cutscene(bool& escape) {
-    escape = chance(careful_ ? 2000 : 250);
-}
-
 void KeyMonkey::course(const Game& game, Uint8* keys, bool& escape) {
     // Space pauses; after a while it goes down once more and resumes. The
     // game's own pause flag decides, so a press the latch swallowed is made
@@ -75,17 +68,8 @@ void KeyMonkey::course(const Game& game, Uint8* keys, bool& escape) {
         pauseFrames_ = 2 + below(60);
         return;
     }
-    if (--segmentFrames_ <= 0) {
-        piloting_ = careful_ || chance(10);
-        segmentFrames_ = piloting_ ? 50 + below(150) : 20 + below(60);
-    }
-    if (piloting_) {
-        ++pilotFrames_;
-        pilot_.press(game, keys);
-    } else {
-        randomCraftKeys(keys);
-    }
-    escape = chance(careful_ ? 40000 : 4000);
+    randomCraftKeys(keys);
+    escape = chance(4000);
 }
 
 void KeyMonkey::nameEntry(Uint8* keys) {

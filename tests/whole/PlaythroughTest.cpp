@@ -1,6 +1,6 @@
-// Whole games on the real Game with the generated pictures, from the menu to
-// the menu again: the options, the cutscenes, the four courses flown by the
-// test pilots, the boss, the name entry and the highscore file and page.
+// Whole games on the real Game with the fixed test pictures, from the menu to
+// the menu again, by the keys of a recorded run: the options, the cutscenes,
+// the four courses, the boss, the name entry and the highscore file and page.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,24 +21,9 @@ const std::vector<int> kFullGame = {ModeMenu,      ModeCutscene0, ModeCourse1, M
 
 class PlaythroughTest : public WholeGameFixture {
   protected:
-    void SetUp() override { loadGeneratedGame(); }
-
-    // Starts a game from the menu and plays it to its end: every cutscene
-    // watched, every course flown.
-    void playWholeGame(int players, int lives) {
-        startGame(players, lives);
-        ASSERT_EQ(ModeCutscene0, game_->mode());
-        watchCutscene();
-        for (int course = ModeCourse1; course <= ModeCourse3; ++course) {
-            ASSERT_EQ(course, game_->mode());
-            flyCourse();
-        }
-        ASSERT_EQ(ModeCutscene1, game_->mode());
-        watchCutscene();
-        ASSERT_EQ(ModeCourse4, game_->mode());
-        flyCourse();
-        ASSERT_EQ(ModeCutscene2, game_->mode()) << "the boss was not defeated";
-        watchCutscene();
+    void SetUp() override {
+        loadFixedGame();
+        std::srand(1);
     }
 
     // Each course began with the lives and scores the course before left.
@@ -104,12 +89,8 @@ class PlaythroughTest : public WholeGameFixture {
 };
 
 TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
-    std::srand(1);
-    playWholeGame(1, 3);
-    ASSERT_EQ(ModeNameEntry, game_->mode());
+    EXPECT_EQ(0, play(recorded("whole-game-one-player"))) << "the frame the run drifts at";
     EXPECT_EQ(game_->score1(), game_->finalScore());
-    typeName("pilot");
-
     EXPECT_EQ(kFullGame, driver_->modeSequence());
     EXPECT_EQ(ledger(1).total(), game_->score1());
     EXPECT_GT(ledger(1).nearPasses(), 0);
@@ -118,17 +99,13 @@ TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
     expectStandingsCarried(1, 3);
     const int entry = expectStoredEntry("PILOT", 3, game_->score1());
     ASSERT_NE(-1, entry);
-    openHighscorePage();
     expectShownOnHighscorePage("PILOT", game_->score1(), entry);
 }
 
 TEST_F(PlaythroughTest, TwoPlayersFlyTheWholeGameAndTheBetterScoreIsEntered) {
-    std::srand(1);
-    playWholeGame(2, 4);
-    ASSERT_EQ(ModeNameEntry, game_->mode());
+    EXPECT_EQ(0, play(recorded("whole-game-two-players"))) << "the frame the run drifts at";
     const int better = std::max(game_->score1(), game_->score2());
     EXPECT_EQ(better, game_->finalScore());
-    typeName("duo");
 
     EXPECT_EQ(kFullGame, driver_->modeSequence());
     EXPECT_EQ(ledger(1).total(), game_->score1());
@@ -137,7 +114,6 @@ TEST_F(PlaythroughTest, TwoPlayersFlyTheWholeGameAndTheBetterScoreIsEntered) {
     expectStandingsCarried(2, 4);
     const int entry = expectStoredEntry("DUO", 4, better);
     ASSERT_NE(-1, entry);
-    openHighscorePage();
     expectShownOnHighscorePage("DUO", better, entry);
 }
 

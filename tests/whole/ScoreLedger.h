@@ -22,16 +22,10 @@ class ScoreLedger {
     int lastResult() const { return lastResult_; }
     int nearPasses() const { return nearPasses_; }
     int rams() const { return rams_; }
-    int crashes() const { return crashes_; }
-    int bonuses() const { return bonuses_; }
-
-    // A score after one result, by the game's rules written out here.
-    static int apply(int score, int result);
 
   private:
     // The one result that turns from into to; -1 when none does.
     static int explain(int from, int to, bool hit, bool bossCourse);
-    void count(int result);
 
     int scoreBefore_ = 0;
     bool mayBeHit_ = false;
@@ -39,6 +33,4 @@ class ScoreLedger {
     int lastResult_ = 0;
     int nearPasses_ = 0;
     int rams_ = 0;
-    int crashes_ = 0;
-    int bonuses_ = 0;
 };

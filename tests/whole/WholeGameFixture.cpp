@@ -1,6 +1,9 @@
 #include "WholeGameFixture.h"
 
-#include "support/GeneratedRunFolder.h"
+#include "highscore/HighscoreFile.h"
+#include "support/FixedPictures.h"
+#include "support/GameDigest.h"
+#include "support/ReplayRecording.h"
 
 namespace {
 
@@ -39,9 +42,9 @@ WholeGameFixture::~WholeGameFixture() {
     here_.reset();
 }
 
-void WholeGameFixture::loadGeneratedGame() {
-    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"data"}))
-        << "no generated run folder in " << GeneratedRunFolder::path();
+void WholeGameFixture::loadFixedGame() {
+    ASSERT_TRUE(FixedPictures::write(folder_.path()));
+    writeDefaultHighscores();
     loadGame();
 }
 
@@ -139,11 +142,11 @@ void WholeGameFixture::startGame(int players, int lives) {
     tap(SDLK_UP);      // players
     tap(players == 2 ? SDLK_RIGHT : SDLK_LEFT);
     tap(SDLK_UP);  // starting lives; the menu keeps them from game to game
-    for (; menuLives_ < lives; ++menuLives_) {
-        tap(SDLK_RIGHT);
-    }
-    for (; menuLives_ > lives; --menuLives_) {
+    for (int i = 0; i < 8; ++i) {
         tap(SDLK_LEFT);
+    }
+    for (int i = 1; i < lives; ++i) {
+        tap(SDLK_RIGHT);
     }
     tap(SDLK_UP);
     tap(SDLK_UP);      // back
@@ -152,27 +155,43 @@ void WholeGameFixture::startGame(int players, int lives) {
     frame(HeldKeys{SDLK_RETURN});
 }
 
-void WholeGameFixture::watchCutscene(int maxFrames) {
-    const int mode = game_->mode();
-    const HeldKeys none;
-    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
-        frame(none);
-    }
+ReplayRecording WholeGameFixture::recorded(const char* name) {
+    ReplayRecording recording;
+    const std::string path = std::string(KAVREL_SOURCE_DIR) + "/tests/whole/replays/" + name;
+    EXPECT_EQ("", recording.read(path + ".txt"));
+    return recording;
 }
 
-void WholeGameFixture::flyCourse(int maxFrames) {
-    const int mode = game_->mode();
-    for (int i = 0; i < maxFrames && game_->mode() == mode; ++i) {
-        HeldKeys keys;
-        Uint8 held[SDLK_LAST] = {};
-        pilot_.press(*game_, held);
-        for (int k = 0; k < SDLK_LAST; ++k) {
-            if (held[k]) {
-                keys.hold(k);
-            }
-        }
-        frame(keys);
+int WholeGameFixture::play(const ReplayRecording& recording, bool checked) {
+    const ReplayStart& start = recording.start;
+    game_->setPlayerCount(start.players);
+    if (start.mode != 0) {
+        enterGameAt(start.mode, start.players);
     }
+    for (size_t f = 0; f < recording.frames.size(); ++f) {
+        const ReplayFrame& input = recording.frames[f];
+        if (input.escape) {
+            escape();
+        }
+        HeldKeys keys;
+        for (int key : input.keys) {
+            keys.hold(key);
+        }
+        const int sound = frame(keys);
+        if (checked && recording.expected.digests[f] != GameDigest::of(*game_, sound)) {
+            return static_cast<int>(f) + 1;
+        }
+    }
+    return 0;
+}
+
+void WholeGameFixture::enterGameAt(int mode, int players) {
+    game_->setPlayerCount(players);
+    game_->setMode(ModeCourse1);
+    game_->setMode(mode);
+    ledgers_[0] = ScoreLedger();
+    ledgers_[1] = ScoreLedger();
+    running_ = true;
 }
 
 void WholeGameFixture::typeName(const char* letters) {

@@ -7,10 +7,10 @@
 
 #include "ScoreLedger.h"
 #include "game/Game.h"
-#include "support/CoursePilot.h"
 #include "support/GameDriver.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
+#include "support/ReplayRecording.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
@@ -25,16 +25,16 @@ struct CourseStart {
 };
 
 // The whole game in a folder of its own, driven from the menu by keys as a
-// player would: the menu's options, the cutscenes, the courses flown by the
-// course pilot, the name entry. Every frame of a running game goes through
+// player would: the menu's options, the cutscenes, the courses flown by
+// recorded keys, the name entry. Every frame of a running game goes through
 // each player's score ledger.
 class WholeGameFixture : public ::testing::Test {
   protected:
     WholeGameFixture();
     ~WholeGameFixture() override;
 
-    // Copies the generated "data/" into the folder and loads the game.
-    void loadGeneratedGame();
+    // Writes the fixed test pictures and the default table and loads the game.
+    void loadFixedGame();
     // Loads whatever pictures the folder holds.
     void loadGame();
 
@@ -48,9 +48,16 @@ class WholeGameFixture : public ::testing::Test {
     // From the menu's first page with nothing selected: sets the players and
     // the starting lives on the options page and starts a game.
     void startGame(int players, int lives);
-    // Until the mode changes (at most maxFrames).
-    void watchCutscene(int maxFrames = 1000);
-    void flyCourse(int maxFrames = 4000);
+    // A recorded run, from tests/whole/replays/<name>.txt.
+    static ReplayRecording recorded(const char* name);
+    // Plays a recording's keys frame by frame (one that starts in a course
+    // enters it first). Returns the first frame (from 1) that did not come
+    // out as recorded, or 0; with checked false it plays on regardless, as
+    // a game not freshly loaded with rand at srand(1) may differ.
+    int play(const ReplayRecording& recording, bool checked = true);
+    // A new game of players entered at mode as a game gets there (through
+    // course 1), its scores kept by the ledgers from then on.
+    void enterGameAt(int mode, int players);
     // Types the letters (lower case) and Return.
     void typeName(const char* letters);
     // From the menu's first page: opens the highscore page and renders it.
@@ -67,7 +74,6 @@ class WholeGameFixture : public ::testing::Test {
     std::unique_ptr<WorkingDirectory> here_;
     std::unique_ptr<Game> game_ = std::make_unique<Game>();
     std::unique_ptr<GameDriver> driver_;
-    CoursePilot pilot_;
 
   private:
     void beforeFrame();
@@ -76,7 +82,6 @@ class WholeGameFixture : public ::testing::Test {
     void noteCourseStart();
 
     bool running_ = false;
-    int menuLives_ = 3;
     ScoreLedger ledgers_[2];
     int livesBefore_[2] = {};
     int scoreBefore_[2] = {};

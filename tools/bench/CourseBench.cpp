@@ -1,6 +1,7 @@
 #include "CourseBench.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -12,8 +13,7 @@
 #include "FrameTimings.h"
 #include "app/FrameStep.h"
 #include "game/Game.h"
-#include "support/Autopilot.h"
-#include "support/CoursePilot.h"
+#include "support/ReplayRecording.h"
 #include "support/WorkingDirectory.h"
 
 namespace {
@@ -45,44 +45,43 @@ void timedFrame(Game& game, FrameStep& step, const Uint8* keys, FrameTimings& ti
     timings.addRender(msSince(start), AllocationCounter::count() - before);
 }
 
-// A course entered as a new game reaches it, both players in.
-void enterCourse(Game& game, int mode) {
+// A course entered as the recorder entered it: a new game, then the course.
+void enterCourse(Game& game, const ReplayStart& start) {
     std::srand(1);
-    game.setPlayerCount(2);
+    game.setPlayerCount(start.players);
     game.setMode(ModeCourse1);
-    if (mode != ModeCourse1) {
-        game.setMode(mode);
+    game.setMode(start.mode);
+}
+
+// The keys a timeline holds in one frame (SDLK_LAST entries).
+void holdKeys(const ReplayFrame& frame, Uint8* keys) {
+    for (int key : frame.keys) {
+        keys[key] = 1;
     }
 }
 
-void flyCourse(const BenchContext& context, Game& game, int mode, FrameTimings& timings) {
-    enterCourse(game, mode);
+// Flies a recorded timeline (its keys, recorded on the generated pictures)
+// while the game stays in the course it starts in; each frame's timings go
+// to the sink that sink(level 4 state) picks.
+template <class Sink>
+void flyTimeline(const ReplayRecording& timeline, int limit, Game& game, Sink sink) {
+    enterCourse(game, timeline.start);
     FrameStep step(game);
-    CoursePilot pilot;
-    const int limit = context.quick ? kQuickFrames : kMaxFrames;
-    for (int frame = 0; frame < limit && game.mode() == mode; ++frame) {
+    const int mode = timeline.start.mode;
+    for (size_t f = 0;
+         f < timeline.frames.size() && static_cast<int>(f) < limit && game.mode() == mode; ++f) {
         Uint8 keys[SDLK_LAST] = {};
-        pilot.press(game, keys);
-        timedFrame(game, step, keys, timings);
+        holdKeys(timeline.frames[f], keys);
+        timedFrame(game, step, keys, sink(game.level4().state()));
     }
 }
 
-// Course 4 to the brain's death: the approach, the fight and the fade.
-void flyBossCourse(const BenchContext& context, Game& game, FrameTimings& approach,
-                   FrameTimings& fight, FrameTimings& fade) {
-    enterCourse(game, ModeCourse4);
-    FrameStep step(game);
-    CoursePilot pilot;
-    const int limit = context.quick ? 3 * kQuickFrames : kMaxFrames;
-    for (int frame = 0; frame < limit && game.mode() == ModeCourse4; ++frame) {
-        Uint8 keys[SDLK_LAST] = {};
-        pilot.press(game, keys);
-        const CourseState state = game.level4().state();
-        timedFrame(game, step, keys,
-                   state == Playing     ? approach
-                   : state == BossDeath ? fade
-                                        : fight);
-    }
+// The key direction (-1, 0, 1) on one axis that brings a craft at position
+// with speed towards rest at target, braking in time.
+int steerTowards(float position, float speed, float target) {
+    const float brakingDistance = speed * std::abs(speed) / (2.0f * float(Player::kAccel));
+    const float ahead = target - (position + brakingDistance);
+    return std::abs(ahead) < 1.0f ? 0 : (ahead > 0.0f ? 1 : -1);
 }
 
 // Player 1 hovers with its top just at the band's lower edge during the
@@ -104,8 +103,8 @@ void hugBands(const BenchContext& context, Game& game, FrameTimings& band, Frame
             2.0f;
         const Player& craft = game.player1();
         Uint8 keys[SDLK_LAST] = {};
-        const int dx = Autopilot::approach(craft.x(), craft.vx(), 300.0f);
-        const int dy = Autopilot::approach(craft.y(), craft.vy(), y);
+        const int dx = steerTowards(craft.x(), craft.vx(), 300.0f);
+        const int dy = steerTowards(craft.y(), craft.vy(), y);
         keys[dx > 0 ? SDLK_RIGHT : SDLK_LEFT] = dx != 0;
         keys[dy > 0 ? SDLK_DOWN : SDLK_UP] = dy != 0;
         timedFrame(game, step, keys, approach ? band : chamber);
@@ -122,14 +121,27 @@ int benchCourses(BenchContext& context, BenchReport& report) {
     }
     std::unique_ptr<Game> game = std::make_unique<Game>();
     game->loadAll(context.screen);
+    ReplayRecording timelines[4];
+    for (int course = 0; course < 4; ++course) {
+        const std::string path = std::string(KAVREL_BENCH_TIMELINES) + "/bench-course" +
+                                 std::to_string(course + 1) + ".txt";
+        if (!timelines[course].read(path).empty()) {
+            return -1;
+        }
+    }
     const char* names[3] = {"course 1", "course 2", "course 3"};
+    const int limit = context.quick ? kQuickFrames : kMaxFrames;
     for (int course = 0; course < 3; ++course) {
         FrameTimings timings(names[course]);
-        flyCourse(context, *game, ModeCourse1 + course, timings);
+        flyTimeline(timelines[course], limit, *game, [&](int) -> FrameTimings& { return timings; });
         timings.report(context, report, kRenderBlits);
     }
+    // Course 4 to the brain's death: the approach, the fight and the fade.
     FrameTimings approach("course 4"), fight("boss fight"), fade("boss fade");
-    flyBossCourse(context, *game, approach, fight, fade);
+    flyTimeline(timelines[3], context.quick ? 3 * kQuickFrames : kMaxFrames, *game,
+                [&](int state) -> FrameTimings& {
+                    return state == Playing ? approach : state == BossDeath ? fade : fight;
+                });
     approach.report(context, report, kRenderBlits);
     fight.report(context, report, kRenderBlits);
     fade.report(context, report, kFadeRenderBlits);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "courses/course1/Level1.h"
-#include "support/Course1Pictures.h"
 #include "support/CourseTestPictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
@@ -13,7 +12,7 @@
 class Level1Test : public ::testing::Test, protected Course1Pictures {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(Course1Pictures::write(folder.path()));
+        ASSERT_TRUE(CourseTestPictures::write(folder.path(), 1));
         CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
         level.takeSoundEvent();
     }

@@ -16,34 +16,6 @@ class Level1RulesTest : public Level1Test {
     static float craftXForMiddle(int px) { return static_cast<float>(px - 41); }
 };
 
-TEST_F(Level1RulesTest, RingsPayFiveAtATimeFromOutsideIn) {
-    level.placeObstacle(2, 0, 400, 300, 0);  // 60 by 40, standing still
-    const float x = craftXForMiddle(430);
-    // The bottom middle 25, 15 and 5 pixels over the obstacle's top.
-    EXPECT_EQ(1005, level.updatePlayer1(x, 235.0f, true));
-    EXPECT_EQ(11, level.takeSoundEvent());
-    EXPECT_EQ(5, level.popup(2).value);
-    EXPECT_EQ(1, level.popup(2).timer);
-
-    EXPECT_EQ(0, level.updatePlayer1(x, 235.0f, true));
-    EXPECT_EQ(2, level.popup(2).timer);
-
-    EXPECT_EQ(1005, level.updatePlayer1(x, 245.0f, true));
-    EXPECT_EQ(12, level.takeSoundEvent());
-    EXPECT_EQ(10, level.popup(2).value);
-    EXPECT_EQ(1, level.popup(2).timer);
-
-    EXPECT_EQ(1005, level.updatePlayer1(x, 255.0f, true));
-    EXPECT_EQ(13, level.takeSoundEvent());
-    EXPECT_EQ(15, level.popup(2).value);
-    EXPECT_FLOAT_EQ(430.0f, level.popup(2).x);
-    EXPECT_FLOAT_EQ(309.0f, level.popup(2).y);
-
-    EXPECT_EQ(0, level.updatePlayer1(x, 255.0f, true));
-    EXPECT_EQ(0, level.updatePlayer2(x, 255.0f, true));
-    EXPECT_EQ(-1, level.takeSoundEvent());
-}
-
 // Both players share the rings: an obstacle pays at most 15 in all.
 TEST_F(Level1RulesTest, AnObstaclePaysFifteenAtMostToBothPlayers) {
     // A fresh obstacle right on the craft's nose: its inner ring at once.

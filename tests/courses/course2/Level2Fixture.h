@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "courses/course2/Level2.h"
-#include "support/Course2Pictures.h"
 #include "support/CourseTestPictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
@@ -14,7 +13,7 @@
 class Level2Test : public ::testing::Test, protected Course2Pictures {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(Course2Pictures::write(folder.path()));
+        ASSERT_TRUE(CourseTestPictures::write(folder.path(), 2));
         CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
         ASSERT_EQ(kFloorWidth, level.image(Level2::kFloorTile).width());
     }

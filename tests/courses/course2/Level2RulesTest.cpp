@@ -88,19 +88,6 @@ TEST_F(Level2RulesTest, Player2MovesNothingAndItsCrashEndsItsKindsScan) {
     EXPECT_EQ(3, level.popup(1, 2).timer);
 }
 
-TEST_F(Level2RulesTest, PlayersShareTheRings) {
-    level.placeObstacle(3, 0, 0, 300, 400, 0);  // 120x100
-    // The tail takes the outer ring, then the bottom the middle one.
-    EXPECT_EQ(1005, level.updatePlayer1(300.0f, 345.0f, true));
-    EXPECT_EQ(12, level.takeSoundEvent());
-    EXPECT_EQ(0, level.rings(3, 0).outerRing);
-    EXPECT_EQ(0, level.updatePlayer2(300.0f, 345.0f, true));
-    EXPECT_EQ(1005, level.updatePlayer2(300.0f, 352.0f, true)) << "the inner ring is left";
-    EXPECT_EQ(13, level.takeSoundEvent());
-    EXPECT_EQ(15, level.popup(3, 0).value);
-    EXPECT_EQ(0, level.updatePlayer1(300.0f, 352.0f, true));
-}
-
 TEST_F(Level2RulesTest, WithoutCollisionsTheFieldStillMovesAndAges) {
     level.placeObstacle(1, 0, 0, 330, 300, 5);
     level.setPopup(2, 5, ScorePopup{10, 5, 0.0f, 0.0f});
@@ -114,34 +101,6 @@ TEST_F(Level2RulesTest, WithoutCollisionsTheFieldStillMovesAndAges) {
     EXPECT_EQ(1, level.rings(1, 0).outerRing);
     EXPECT_EQ(7, level.popup(2, 5).timer);
     EXPECT_EQ(270, level.sweeper().x);
-}
-
-TEST_F(Level2RulesTest, BonusesLaunchAtSeconds15And25WhenNoneIsOnScreen) {
-    level.perSecondTick(15, 0, true);
-    const BonusObject& b = level.bonus();
-    ASSERT_TRUE(b.active);
-    EXPECT_EQ(1, b.kind) << "halving";
-    EXPECT_EQ(40, b.width);
-    EXPECT_EQ(24, b.height);
-    EXPECT_EQ(800, b.x);
-    EXPECT_EQ(20, b.speed);
-    EXPECT_GE(b.y, 100);
-    EXPECT_LE(b.y, 399);
-
-    idleFrames(2);
-    level.perSecondTick(25, 0, true);
-    EXPECT_EQ(1, b.kind) << "one bonus at a time";
-    EXPECT_EQ(760, b.x);
-
-    idleFrames(40);
-    EXPECT_TRUE(b.active) << "at x = -width it is still there";
-    idleFrames(1);
-    EXPECT_FALSE(b.active);
-    level.perSecondTick(25, 0, true);
-    EXPECT_TRUE(b.active);
-    EXPECT_EQ(0, b.kind) << "doubling";
-    EXPECT_EQ(30, b.width);
-    EXPECT_EQ(20, b.height);
 }
 
 TEST_F(Level2RulesTest, ApproachFromSecond36StillLaunchesBonusAndSweeper) {
@@ -201,22 +160,6 @@ TEST_F(Level2RulesTest, GateStopsAt538AfterThe131stCallAndTheFlyOffStarts) {
     p = level.steerOutro(p.x, p.y);
     EXPECT_EQ(604.0f, p.x);
     EXPECT_EQ(303.0f, p.y);
-}
-
-TEST_F(Level2RulesTest, ProgressCountsFiftyPixelStepsUntil580) {
-    level.perSecondTick(36, 0, true);
-    level.setGateX(538);
-    level.steerOutro(104.0f, 255.0f);
-    ASSERT_EQ(FlyOff, level.state());
-    const struct {
-        float x;
-        int progress;
-    } steps[] = {{149, 0}, {150, 1}, {199, 1}, {200, 2}, {449, 6},
-                 {450, 7}, {499, 7}, {500, 8}, {579, 8}, {580, 100}};
-    for (const auto& step : steps) {
-        level.steerOutro(step.x - 10.0f, 260.0f);
-        EXPECT_EQ(step.progress, level.progress()) << "x " << step.x;
-    }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "courses/course3/Level3.h"
-#include "support/Course3Pictures.h"
 #include "support/CourseTestPictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
@@ -13,7 +12,7 @@
 class Level3Test : public ::testing::Test, protected Course3Pictures {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(Course3Pictures::write(folder.path()));
+        ASSERT_TRUE(CourseTestPictures::write(folder.path(), 3));
         CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
         ASSERT_EQ(kTopBandHeight, level.bandHeight());
     }

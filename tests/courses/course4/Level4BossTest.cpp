@@ -67,31 +67,14 @@ TEST_F(Level4BossTest, TheChargeShakesTheBrainAndTheClockStandsStill) {
 
 TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolleyAndRetargets) {
     enterChamberArrival();
-    const int wallX = level_.chamberX() - 5 - 160 + 1000;
-    srand(3);
     runFrames(1);
-    srand(3);
-    const int mouth = rand() % 2;
-    const int base = mouth == 0 ? rand() % 4 - 4 : rand() % 4;
-    for (int i = 0; i < 4; ++i) {
-        const int speedY = rand() % 2 + base - 1;
-        const int speedX = rand() % 4 + 2;
-        const int image = rand() % 3;
-        const Projectile& shot = level_.projectile(i);
-        EXPECT_TRUE(shot.active);
-        EXPECT_EQ(shot.speedY, speedY);
-        EXPECT_EQ(shot.speedX, speedX);
-        EXPECT_EQ(shot.image, image);
-        // Fired from the mouth, then moved once with the scrolling field.
-        EXPECT_EQ(shot.x, (mouth == 0 ? wallX + 16 : wallX - 20) - speedX - 2);
-        EXPECT_EQ(shot.y, (mouth == 0 ? 83 : 509) - speedY);
-    }
-    EXPECT_FALSE(level_.projectile(4).active);
-    const int targetX = rand() % 150 + 350;
-    const int targetY = rand() % 400 + 100;
-    EXPECT_EQ(level_.boss().targetX(), targetX);
-    EXPECT_EQ(level_.boss().targetY(), targetY);
-    EXPECT_EQ(level_.boss().bossClock(), 1);
+    EXPECT_EQ(activeShots(), 4);
+    const BrainBoss& boss = level_.boss();
+    EXPECT_GE(boss.targetX(), 350);
+    EXPECT_LT(boss.targetX(), 500);
+    EXPECT_GE(boss.targetY(), 100);
+    EXPECT_LT(boss.targetY(), 500);
+    EXPECT_EQ(boss.bossClock(), 1);
 }
 
 TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
@@ -166,40 +149,6 @@ TEST_F(Level4BossTest, TheBrainWobblesAboutItsDriftPointAndTheStalkFollows) {
     EXPECT_EQ(boss.brain().x, 400);
     for (int k = 1; k <= 9; ++k) {
         EXPECT_EQ(boss.segment(k).x, 401 + 22 * k) << "segment " << k;
-    }
-}
-
-TEST_F(Level4BossTest, WobbleAndStalkFollowTheirFormulasStepByStep) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    boss.setRetreating(0);
-    for (int step = 0; step < 150; ++step) {
-        boss.setAttack(0, BrainBoss::Drifting);
-        int oldY[10];
-        for (int k = 1; k <= 9; ++k) {
-            oldY[k] = boss.segment(k).y;
-        }
-        int history[37];
-        history[0] = 0;
-        for (int i = 1; i < 37; ++i) {
-            history[i] = boss.yHistory(i - 1);
-        }
-        level_.bossStep();
-        const double s = std::sin(boss.bossClock() * 10 * 0.0174532925);
-        const int x = static_cast<int>(10 * s + level_.chamberX() + boss.baseX() + 200);
-        const int y = static_cast<int>(20 * s + boss.baseY());
-        ASSERT_EQ(boss.brain().x, x);
-        ASSERT_EQ(boss.brain().y, y);
-        ASSERT_EQ(boss.yHistory(0), y);
-        for (int k = 1; k <= 9; ++k) {
-            const int h = history[4 * k];
-            const double t = (280 - h) * 0.1 * k + h;
-            const bool above = oldY[k] > h;
-            const int expected = (above ? h < t : h > t) ? static_cast<int>(t) : h;
-            ASSERT_EQ(boss.segment(k).y, expected) << "step " << step << " segment " << k;
-            ASSERT_EQ(boss.segment(k).x,
-                      static_cast<int>((level_.chamberX() + 820 - x) * 0.1 * k + 1 + x));
-        }
     }
 }
 

@@ -138,22 +138,3 @@ TEST_F(Level4DrawTest, TheFadeDarkensTheWholeScreenWithTheDeathClock) {
     level_.drawFade();
     EXPECT_TRUE(pixelIs(400, 300, TestRgb{200, 200, 200}));
 }
-
-TEST_F(Level4DrawTest, PopupsShowFadeAndHide) {
-    const struct {
-        int timer;
-        int alpha;
-        int tolerance;
-    } cases[] = {{0, 0, 0}, {10, 255, 0}, {11, 230, 3}};
-    for (const auto& c : cases) {
-        level_.setPopup(4, ScorePopup{5, c.timer, 211.0f, 300.0f});
-        drawOnBlank();
-        Uint8 shown[3] = {0, 0, 0};
-        screen_.rgbAt(205, 305, shown[0], shown[1], shown[2]);
-        const int digit[3] = {kDigit.r, kDigit.g, kDigit.b};
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_NEAR(shown[i], kBlank.r + (digit[i] - kBlank.r) * c.alpha / 255, c.tolerance)
-                << "timer " << c.timer << ", channel " << i;
-        }
-    }
-}

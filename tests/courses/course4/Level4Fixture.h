@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "courses/course4/Level4.h"
-#include "support/Course4Pictures.h"
 #include "support/CourseTestPictures.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
@@ -14,7 +13,7 @@
 class Level4Fixture : public ::testing::Test, protected Course4Pictures {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(Course4Pictures::write(folder_.path()));
+        ASSERT_TRUE(CourseTestPictures::write(folder_.path(), 4));
         CourseTestPictures::loadAndReset(level_, folder_.path(), screen_.surface());
     }
 

@@ -86,30 +86,6 @@ TEST_F(Level4UpdatesTest, TheChamberPiecesHurtByTheirSolidPixelsOnly) {
     EXPECT_EQ(level_.updatePlayer1(kClearX, 530.0f, true), 0);
 }
 
-TEST_F(Level4UpdatesTest, ACrashEndsTheObstaclePassForThatFrame) {
-    level_.setObstacle(3, 128 + 17, 290, 17, 0);
-    level_.setObstacle(5, 500, 100, 12, 1);
-    level_.setPopup(5, ScorePopup{5, 4, 0.0f, 0.0f});
-    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, true), 17);
-    EXPECT_EQ(level_.takeSoundEvent(), 10);
-    EXPECT_EQ(level_.obstacle(3).x, 128);
-    EXPECT_TRUE(level_.obstacle(3).active);
-    EXPECT_EQ(level_.obstacle(5).x, 500);
-    EXPECT_EQ(level_.popup(5).timer, 4);
-}
-
-TEST_F(Level4UpdatesTest, ADiveIntoAFreshInnerRingPays1015) {
-    // After its move the obstacle stands at 200: the nose, 5 short of it, is
-    // in the inner ring and touches nothing.
-    level_.setObstacle(0, 210, 300, 10, 0);
-    EXPECT_EQ(level_.updatePlayer1(200 - 5 - 83, 300.0f, true), 1015);
-    EXPECT_EQ(level_.takeSoundEvent(), 13);
-    EXPECT_EQ(level_.popup(0).value, 15);
-    EXPECT_EQ(level_.popup(0).timer, 1);
-    // Spent for player 2 as well.
-    EXPECT_EQ(level_.updatePlayer2(200 - 5 - 83, 300.0f, true), -1);
-}
-
 TEST_F(Level4UpdatesTest, RammingTheBrainPaysAndBouncesOnce) {
     enterBossFight();
     freezeBrainAt(430, 250);
@@ -174,21 +150,6 @@ TEST_F(Level4UpdatesTest, TheBeamHitsOnlyOnceFullyOpen) {
     EXPECT_EQ(level_.updatePlayer2(430.0f - 491.0f - 82.5f, 250.0f, true), 0);
     EXPECT_EQ(level_.updatePlayer2(430.0f - 300.0f, 250.0f - 30.0f, true), -1);
     EXPECT_EQ(level_.updatePlayer2(430.0f - 300.0f, 250.0f + 35.5f, true), 0);
-}
-
-TEST_F(Level4UpdatesTest, WithoutCollisionsTheCourseRunsOnAndReportsNothing) {
-    level_.setObstacle(0, 130, 290, 10, 0);
-    level_.setPopup(2, ScorePopup{10, 3, 0.0f, 0.0f});
-    const int background = level_.farBackground(0).x;
-    EXPECT_EQ(level_.updatePlayer2(kClearX, kClearY, false), -1);
-    EXPECT_EQ(level_.obstacle(0).x, 130);
-    EXPECT_EQ(level_.rings(0).outerRing, 1);
-    EXPECT_EQ(level_.updatePlayer1(kClearX, kClearY, false), -1);
-    EXPECT_EQ(level_.obstacle(0).x, 120);
-    EXPECT_EQ(level_.rings(0).outerRing, 1);
-    EXPECT_EQ(level_.popup(2).timer, 4);
-    EXPECT_EQ(level_.farBackground(0).x, background - 2);
-    EXPECT_EQ(level_.takeSoundEvent(), -1);
 }
 
 TEST_F(Level4UpdatesTest, ABonusTouchOutweighsACrash) {

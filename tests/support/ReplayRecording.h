@@ -31,8 +31,9 @@ struct ReplayOutcome {
     std::vector<std::uint16_t> digests;  // digests[f - 1] after frame f
 };
 
-// A recorded run of the game as a small text file: how it starts, the keys
-// of every frame and the outcome it had when it was recorded.
+// A recorded run of the game as a small text file (kavrel-record writes
+// them): how it starts, the keys of every frame and the outcome it had when
+// it was recorded.
 class ReplayRecording {
   public:
     std::string name;
@@ -43,7 +44,6 @@ class ReplayRecording {
 
     // "" when the file was read, otherwise what is wrong with it.
     std::string read(const std::string& path);
-    bool write(const std::string& path) const;
 
     // The name a key is written with, and the key of a name (-1 if none).
     static std::string keyName(int key);
@@ -53,8 +53,6 @@ class ReplayRecording {
     std::string readKeys(const std::string& line);
     std::string readOutcome(const std::string& line);
     std::string readDigests(const std::string& line);
-    void writeKeys(std::ostream& out) const;
-    void writeOutcome(std::ostream& out) const;
 
     bool pendingEscape_ = false;
 };

@@ -1,4 +1,4 @@
-#include "GameDigest.h"
+#include "support/GameDigest.h"
 
 #include <cstring>
 

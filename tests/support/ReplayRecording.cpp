@@ -1,14 +1,11 @@
-#include "ReplayRecording.h"
+#include "support/ReplayRecording.h"
 
 #include <SDL.h>
 
 #include <fstream>
-#include <iomanip>
 #include <sstream>
 
 namespace {
-
-constexpr int kDigestsPerLine = 30;
 
 struct NamedKey {
     const char* name;
@@ -24,17 +21,6 @@ const NamedKey kNamedKeys[] = {
     {"return", SDLK_RETURN},
     {"backspace", SDLK_BACKSPACE},
 };
-
-std::string keyList(const std::vector<int>& keys) {
-    if (keys.empty()) {
-        return "-";
-    }
-    std::string text;
-    for (int key : keys) {
-        text += (text.empty() ? "" : ",") + ReplayRecording::keyName(key);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -172,51 +158,4 @@ std::string ReplayRecording::read(const std::string& path) {
                std::to_string(expected.digests.size()) + " digests";
     }
     return "";
-}
-
-void ReplayRecording::writeKeys(std::ostream& out) const {
-    out << "keys\n";
-    size_t i = 0;
-    while (i < frames.size()) {
-        if (frames[i].escape) {
-            out << "escape\n";
-        }
-        size_t run = 1;
-        while (i + run < frames.size() && !frames[i + run].escape &&
-               frames[i + run].keys == frames[i].keys) {
-            ++run;
-        }
-        out << run << " " << keyList(frames[i].keys) << "\n";
-        i += run;
-    }
-}
-
-void ReplayRecording::writeOutcome(std::ostream& out) const {
-    const ReplayOutcome& o = expected;
-    out << "outcome\n";
-    for (const ModeChange& change : o.modes) {
-        out << "mode " << change.frame << " " << change.mode << "\n";
-    }
-    out << "final " << o.mode << " " << o.score[0] << " " << o.score[1] << " " << o.lives[0] << " "
-        << o.lives[1] << " " << o.status[0] << " " << o.status[1] << "\n";
-    out << "digests\n";
-    for (size_t i = 0; i < o.digests.size(); ++i) {
-        if (i % kDigestsPerLine == 0) {
-            out << (i == 0 ? "" : "\n") << i + 1;
-        }
-        out << " " << std::hex << std::setw(4) << std::setfill('0') << o.digests[i] << std::dec;
-    }
-    out << "\n";
-}
-
-bool ReplayRecording::write(const std::string& path) const {
-    std::ofstream out(path, std::ios::trunc);
-    out << "# A recorded run of Kavrel: the keys of every logic frame and the outcome they\n"
-           "# had. Re-record with KAVREL_RECORD_REPLAYS (README.md, \"Replays\").\n";
-    out << "name " << name << "\n";
-    out << "about " << about << "\n";
-    out << "start " << start.mode << " " << start.players << "\n";
-    writeKeys(out);
-    writeOutcome(out);
-    return static_cast<bool>(out);
 }

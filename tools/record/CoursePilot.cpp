@@ -1,4 +1,4 @@
-#include "support/CoursePilot.h"
+#include "record/CoursePilot.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "courses/course4/BossPilot.h"
+#include "record/BossPilot.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float kAccel = 1.3f;
-constexpr float kWidth = 83.0f;
-constexpr float kHeight = 40.0f;
+constexpr float kAccel = Autopilot::kAccel;
+constexpr float kWidth = Autopilot::kCraftWidth;
+constexpr float kHeight = Autopilot::kCraftHeight;
 constexpr int kHorizon = 22;
 constexpr float kMargin = 4.0f;
 // The beam is dodged from a little before it starts to hurt.
@@ -55,9 +55,9 @@ double BossPilot::rate(const Level4& level, const Craft& start, const Plan& plan
     Craft c = start;
     for (int frame = 1; frame <= kHorizon; ++frame) {
         if (frame <= plan.holdFrames) {
-            fly(c, plan.dx, plan.dy);
+            Autopilot::step(c, plan.dx, plan.dy);
         } else {
-            fly(c, brakeFor(c.vx), brakeFor(c.vy));
+            Autopilot::step(c, brakeFor(c.vx), brakeFor(c.vy));
         }
         if (hitAt(level, c, frame)) {
             return -1e6 + frame * 1e4 - std::hypot(c.x - goalX, c.y - goalY);
@@ -180,27 +180,4 @@ bool BossPilot::ramsAt(const Level4& level, const Craft& c) const {
     const FieldPiece& b = level.boss().brain();
     const float noseX = c.x + kWidth, noseY = c.y + 28.0f;
     return noseX > b.x + 8 && noseX < b.x + 20 && noseY > b.y + 8 && noseY < b.y + 32;
-}
-
-void BossPilot::fly(Craft& c, int dx, int dy) {
-    c.vx += kAccel * static_cast<float>(dx);
-    c.vy += kAccel * static_cast<float>(dy);
-    c.x += c.vx;
-    c.y += c.vy;
-    if (c.x < 0.0f) {
-        c.x = 0.0f;
-        c.vx = 0.0f;
-    }
-    if (c.x + kWidth > 800.0f) {
-        c.x = 800.0f - kWidth;
-        c.vx = 0.0f;
-    }
-    if (c.y < 0.0f) {
-        c.y = 0.0f;
-        c.vy = 0.0f;
-    }
-    if (c.y + kHeight > 600.0f) {
-        c.y = 600.0f - kHeight;
-        c.vy = 0.0f;
-    }
 }

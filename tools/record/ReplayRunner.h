@@ -2,20 +2,20 @@
 
 #include <memory>
 
-#include "ReplayRecording.h"
 #include "game/Game.h"
 #include "support/GameDriver.h"
 #include "support/HeadlessScreen.h"
+#include "support/ReplayRecording.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
 // Plays a replay's frames on a fresh Game that loads the fixed test
-// pictures and the default highscore table from a folder of its own: rand
-// from srand(1), one render per logic frame, Escape through the main loop's
-// handling.
+// pictures (or a copy of the generated ones) and the default highscore table
+// from a folder of its own: rand from srand(1), one render per logic frame,
+// Escape through the main loop's handling.
 class ReplayRunner {
   public:
-    explicit ReplayRunner(const ReplayStart& start);
+    explicit ReplayRunner(const ReplayStart& start, bool generatedPictures = false);
     ~ReplayRunner();
     ReplayRunner(const ReplayRunner&) = delete;
     ReplayRunner& operator=(const ReplayRunner&) = delete;
@@ -25,11 +25,6 @@ class ReplayRunner {
     void play(const ReplayFrame& frame);
     const Game& game() const { return *game_; }
     ReplayOutcome outcome() const;
-
-    // Where two outcomes part: the first frame whose fingerprint differs,
-    // else the first differing mode change, else the final standings. ""
-    // when they agree.
-    static std::string firstDrift(const ReplayOutcome& expected, const ReplayOutcome& actual);
 
   private:
     HeadlessScreen screen_;

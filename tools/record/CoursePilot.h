@@ -2,9 +2,9 @@
 
 #include <SDL.h>
 
-#include "courses/course4/BossPilot.h"
 #include "game/Game.h"
-#include "support/Autopilot.h"
+#include "record/Autopilot.h"
+#include "record/BossPilot.h"
 
 // Flies every craft still in a running game through whichever course the
 // game is in: the planning autopilot through courses 1 to 3 (set up for each

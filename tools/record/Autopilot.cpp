@@ -1,4 +1,4 @@
-#include "support/Autopilot.h"
+#include "record/Autopilot.h"
 
 #include <cmath>
 #include <cstring>

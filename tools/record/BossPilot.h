@@ -1,6 +1,7 @@
 #pragma once
 
 #include "courses/course4/Level4.h"
+#include "record/Autopilot.h"
 
 // A test pilot for course 4 that knows the course from the inside: it dodges
 // obstacles, shots, bands, the chamber, the stalk and the beam by predicting
@@ -13,12 +14,7 @@
 // ends nearest its waiting point.
 class BossPilot {
   public:
-    struct Craft {
-        float x;
-        float y;
-        float vx;
-        float vy;
-    };
+    using Craft = CraftMotion;
 
     // The direction to press this frame: -1, 0 or 1 on each axis (right and
     // down positive).
@@ -42,5 +38,4 @@ class BossPilot {
     bool hitsStalk(const BrainBoss& boss, const Craft& c, float shift) const;
     bool ramsAt(const Level4& level, const Craft& craft) const;
     void waitingPoint(const Level4& level, float& x, float& y) const;
-    static void fly(Craft& craft, int dx, int dy);
 };
