@@ -219,7 +219,12 @@ int ObxImage::load(const char* path, SDL_Surface* screen) {
             height_ = surface_->h;
             takeMask(loaded);
             settleKeyColour(key);
-            makeTransparent(surface_);
+            // A picture with nothing to hide (the backgrounds) goes without a
+            // key: SDL then copies it a row at a time instead of testing
+            // every pixel, most of a frame's drawing.
+            if (hasTransparentPixel()) {
+                makeTransparent(surface_);
+            }
             buildBlitMap(surface_, screen);
         }
     }
@@ -275,14 +280,6 @@ void ObxImage::prepareFading(SDL_Surface* screen) {
     faded_ = SDL_ConvertSurface(surface_, surface_->format, SDL_SWSURFACE);
     if (!faded_) {
         return;
-    }
-    // Without a transparent pixel the twin needs no key (the copy took the
-    // picture's): SDL blends it straight, several times faster than through a
-    // keyed run-length blit.
-    if (hasTransparentPixel()) {
-        makeTransparent(faded_);
-    } else {
-        SDL_SetColorKey(faded_, 0, 0);
     }
     SDL_SetAlpha(faded_, SDL_SRCALPHA, 128);
     buildBlitMap(faded_, screen);
