@@ -34,7 +34,8 @@ class MainLoopTest : public GameFixture {
     SoundBank sound;
 };
 
-TEST_F(MainLoopTest, EscapeActsByTheCurrentMode) {
+// Of all events only Escape, by the current mode, and closing the window act.
+TEST_F(MainLoopTest, EscapeActsByTheCurrentModeAndClosingTheWindowQuits) {
     struct Case {
         int from;
         int to;
@@ -49,23 +50,20 @@ TEST_F(MainLoopTest, EscapeActsByTheCurrentMode) {
     }
     MainLoop loop(*game, sound, screen.surface());
     game->setMode(ModeMenu);
-    loop.handleEvent(keyDown(SDLK_ESCAPE));
-    EXPECT_TRUE(loop.quitRequested());
-}
-
-TEST_F(MainLoopTest, OnlyClosingTheWindowAndEscapeAreHeard) {
-    MainLoop loop(*game, sound, screen.surface());
-    game->setMode(ModeCourse2);
     SDL_Event keyUp = keyDown(SDLK_ESCAPE);
     keyUp.type = keyUp.key.type = SDL_KEYUP;
     loop.handleEvent(keyUp);
     loop.handleEvent(keyDown(SDLK_q));
-    EXPECT_EQ(ModeCourse2, game->mode());
+    EXPECT_EQ(ModeMenu, game->mode());
     EXPECT_FALSE(loop.quitRequested());
+    loop.handleEvent(keyDown(SDLK_ESCAPE));
+    EXPECT_TRUE(loop.quitRequested());
+    MainLoop closed(*game, sound, screen.surface());
+    game->setMode(ModeCourse2);
     SDL_Event quit = {};
     quit.type = SDL_QUIT;
-    loop.handleEvent(quit);
-    EXPECT_TRUE(loop.quitRequested());
+    closed.handleEvent(quit);
+    EXPECT_TRUE(closed.quitRequested());
 }
 
 TEST_F(MainLoopTest, TwoQueuedKeyDownsAreTakenOnTwoPasses) {

@@ -27,18 +27,13 @@ class SoundBankTest : public ::testing::Test {
 };
 
 TEST_F(SoundBankTest, WhatEachSoundEventMeans) {
-    EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(-1));
-    EXPECT_EQ(SoundBank::Music, SoundBank::kindOf(0));
-    EXPECT_EQ(SoundBank::Music, SoundBank::kindOf(8));
-    EXPECT_EQ(SoundBank::Music, SoundBank::kindOf(9));
-    EXPECT_EQ(SoundBank::Effect, SoundBank::kindOf(10));
-    EXPECT_EQ(SoundBank::Effect, SoundBank::kindOf(16));
-    EXPECT_EQ(SoundBank::Effect, SoundBank::kindOf(17));
-    EXPECT_EQ(SoundBank::Effect, SoundBank::kindOf(99));
-    EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(100));
-    EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(4999));
-    EXPECT_EQ(SoundBank::Quit, SoundBank::kindOf(5000));
-    EXPECT_EQ(SoundBank::Nothing, SoundBank::kindOf(5001));
+    const int kinds[][2] = {
+        {-1, SoundBank::Nothing},   {0, SoundBank::Music},   {9, SoundBank::Music},
+        {10, SoundBank::Effect},    {99, SoundBank::Effect}, {100, SoundBank::Nothing},
+        {4999, SoundBank::Nothing}, {5000, SoundBank::Quit}, {5001, SoundBank::Nothing}};
+    for (const auto& k : kinds) {
+        EXPECT_EQ(k[1], SoundBank::kindOf(k[0])) << k[0];
+    }
 }
 
 // A short silent WAV file, enough for the mixer to load and play: RIFF, its
