@@ -136,19 +136,16 @@ TEST_F(MenuTest, MainListMovesOncePerPressAndWrapsBothWays) {
     EXPECT_EQ(2, menu.cursor());
 }
 
+// Only Back leaves the page, whatever Return chooses.
 TEST_F(MenuTest, OptionsRunDownFromBackToVolumeAndReturnToOptionsItem) {
     openOptions();
     EXPECT_EQ(0, menu.cursor());
-    press(SDLK_DOWN);
-    EXPECT_EQ(3, menu.cursor());
-    press(SDLK_UP);
-    EXPECT_EQ(0, menu.cursor());
-    press('w');
-    EXPECT_EQ(1, menu.cursor());
-    press(SDLK_RETURN);
-    EXPECT_EQ(OptionsPage, menu.page()) << "only back leaves the page";
-    press('s');
-    EXPECT_EQ(0, menu.cursor());
+    const int steps[][2] = {{SDLK_DOWN, 3}, {SDLK_UP, 0}, {'w', 1}, {SDLK_RETURN, 1}, {'s', 0}};
+    for (const auto& step : steps) {
+        press(step[0]);
+        EXPECT_EQ(step[1], menu.cursor()) << "after key " << step[0];
+        EXPECT_EQ(OptionsPage, menu.page()) << "after key " << step[0];
+    }
     press(SDLK_RETURN);
     EXPECT_EQ(MainPage, menu.page());
     EXPECT_EQ(1, menu.cursor());

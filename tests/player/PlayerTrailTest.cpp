@@ -2,7 +2,7 @@
 
 #include "player/Player.h"
 #include "support/HeldKeys.h"
-#include "support/SeededRand.h"
+#include "support/RandCalls.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
