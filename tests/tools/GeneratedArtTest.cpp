@@ -23,7 +23,8 @@ namespace {
 
 RgbImage picture(const std::string& relativePath) {
     RgbImage image;
-    image.readPicture(GeneratedRunFolder::path() + "/data/" + relativePath);
+    EXPECT_TRUE(image.readPicture(GeneratedRunFolder::path() + "/data/" + relativePath))
+        << relativePath;
     return image;
 }
 
@@ -95,8 +96,6 @@ std::string firstHiddenPlace(const std::vector<bool>& mask, const RgbImage& shot
 TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
     const RgbImage front = readCoursePicture(4021);
     const RgbImage back = readCoursePicture(4022);
-    ASSERT_FALSE(front.empty());
-    ASSERT_FALSE(back.empty());
     const int frontX = 800 - front.width();
     // A shot fired while the walls quiver 5 pixels left starts 5 pixels
     // further left, and the walls may be drawn either way round later.
@@ -105,7 +104,6 @@ TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
         const std::vector<bool> mask = hidingMask(front, back, shift);
         for (int image = 0; image < 3; ++image) {
             const RgbImage shot = readCoursePicture(4025 + image);
-            ASSERT_FALSE(shot.empty());
             for (const Mouth& mouth : kMouths) {
                 for (int speedX = 2; speedX <= 5; ++speedX) {
                     for (int speedY = mouth.lowestSpeedY; speedY <= mouth.highestSpeedY; ++speedY) {
@@ -173,13 +171,10 @@ TEST(Course4ArtTest, BandsAndTunnelJoinTheirCopiesWithoutASeam) {
     const RgbImage tunnel = readCoursePicture(4038);
     const RgbImage topBand = readCoursePicture(4039);
     const RgbImage bottomBand = readCoursePicture(4040);
-    ASSERT_FALSE(tunnel.empty());
-    ASSERT_FALSE(topBand.empty());
-    ASSERT_FALSE(bottomBand.empty());
     // The approach lasts until the second bottom tile has crossed the screen.
-    EXPECT_EQ(800, topBand.width());
-    EXPECT_EQ(800, bottomBand.width());
-    EXPECT_EQ(600, tunnel.height());
+    ASSERT_EQ(800, topBand.width());
+    ASSERT_EQ(800, bottomBand.width());
+    ASSERT_EQ(600, tunnel.height());
     expectSeamless(tunnel, "tunnel");
     expectSeamless(topBand, "top band");
     expectSeamless(bottomBand, "bottom band");
@@ -196,8 +191,6 @@ TEST(Course4ArtTest, TheBrainShowsWhereItIsRammedAndWhereItsBeamLeaves) {
     const RgbImage brain = readCoursePicture(4023);
     const RgbImage knot = readCoursePicture(4024);
     const RgbImage flashing = readCoursePicture(4036);
-    ASSERT_FALSE(brain.empty());
-    ASSERT_FALSE(knot.empty());
     ASSERT_EQ(brain.width(), flashing.width());
     ASSERT_EQ(brain.height(), flashing.height());
     int knotPixels = 0, unseen = 0, flashMismatch = 0, brainPixels = 0, beyondKnot = 0;
@@ -232,7 +225,6 @@ TEST(Course4ArtTest, TheBrainShowsWhereItIsRammedAndWhereItsBeamLeaves) {
 TEST(ReadableArtTest, SewerBandsLeaveTheRespawnRangeClear) {
     for (const char* band : {"L3/1002.obx", "L3/1003.obx"}) {
         const RgbImage image = picture(band);
-        ASSERT_FALSE(image.empty()) << band;
         EXPECT_LE(image.height(), Player::kRespawnTop) << band;
         EXPECT_GE(600 - image.height(), Player::kRespawnBottom) << band;
     }
@@ -255,7 +247,6 @@ int inkWidth(const RgbImage& image) {
 TEST(ReadableArtTest, ScoreDigitsAreWideEnoughToReadAsOneNumber) {
     for (int digit = 0; digit < 10; ++digit) {
         const RgbImage image = picture("M/m0" + std::to_string(39 + digit) + ".obx");
-        ASSERT_FALSE(image.empty()) << digit;
         EXPECT_GE(inkWidth(image), digit == 1 ? 10 : 15) << "digit " << digit;
     }
 }
