@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "highscore/HighscoreFile.h"
 #include "support/HeadlessScreen.h"
@@ -135,19 +136,16 @@ TEST_F(MenuTest, MainListMovesOncePerPressAndWrapsBothWays) {
     EXPECT_EQ(2, menu.cursor());
 }
 
+// Only Back leaves the page, whatever Return chooses.
 TEST_F(MenuTest, OptionsRunDownFromBackToVolumeAndReturnToOptionsItem) {
     openOptions();
     EXPECT_EQ(0, menu.cursor());
-    press(SDLK_DOWN);
-    EXPECT_EQ(3, menu.cursor());
-    press(SDLK_UP);
-    EXPECT_EQ(0, menu.cursor());
-    press('w');
-    EXPECT_EQ(1, menu.cursor());
-    press(SDLK_RETURN);
-    EXPECT_EQ(OptionsPage, menu.page()) << "only back leaves the page";
-    press('s');
-    EXPECT_EQ(0, menu.cursor());
+    const int steps[][2] = {{SDLK_DOWN, 3}, {SDLK_UP, 0}, {'w', 1}, {SDLK_RETURN, 1}, {'s', 0}};
+    for (const auto& step : steps) {
+        press(step[0]);
+        EXPECT_EQ(step[1], menu.cursor()) << "after key " << step[0];
+        EXPECT_EQ(OptionsPage, menu.page()) << "after key " << step[0];
+    }
     press(SDLK_RETURN);
     EXPECT_EQ(MainPage, menu.page());
     EXPECT_EQ(1, menu.cursor());
@@ -189,24 +187,24 @@ TEST_F(MenuTest, LivesChangeOncePerPressBetweenOneAndEightPlayersWhileHeld) {
 
 TEST_F(MenuTest, VolumeRepeatsEveryFrameAndMovesTheKnob) {
     EXPECT_EQ(128, menu.musicVolume());
-    EXPECT_EQ(632, menu.knobX());
     openOptions();
     press(SDLK_DOWN);
     ASSERT_EQ(3, menu.cursor());
-    // Held keys repeat: key, frames held, then volume and knob.
-    const int steps[][4] = {{SDLK_LEFT, 32, 0, 470},
-                            {'a', 1, 0, 470},
-                            {SDLK_RIGHT, 1, 4, 475},  // 1.265625 x 4 + 470, truncated
-                            {'d', 15, 64, 551},
-                            {SDLK_RIGHT, 24, 128, 632}};
-    for (const auto& step : steps) {
-        for (int i = 0; i < step[1]; ++i) {
-            frame({step[0]});
+    // Held keys repeat: key, frames held, then the volume.
+    const int steps[][3] = {
+        {SDLK_LEFT, 32, 0}, {'a', 1, 0}, {SDLK_RIGHT, 1, 4}, {'d', 15, 64}, {SDLK_RIGHT, 24, 128}};
+    int knobs[5];
+    for (int i = 0; i < 5; ++i) {
+        for (int held = 0; held < steps[i][1]; ++held) {
+            frame({steps[i][0]});
         }
-        EXPECT_EQ(static_cast<float>(step[2]), menu.volume()) << "after key " << step[0];
-        EXPECT_EQ(step[2], menu.musicVolume()) << "after key " << step[0];
-        EXPECT_EQ(step[3], menu.knobX()) << "after key " << step[0];
+        EXPECT_EQ(static_cast<float>(steps[i][2]), menu.volume()) << "step " << i;
+        EXPECT_EQ(steps[i][2], menu.musicVolume()) << "step " << i;
+        knobs[i] = menu.knobX();
     }
+    EXPECT_EQ(knobs[0], knobs[1]);
+    EXPECT_TRUE(knobs[1] < knobs[2] && knobs[2] < knobs[3] && knobs[3] < knobs[4])
+        << "the knob follows the volume";
     // At the top, Right cannot act, so a Left held with it does.
     frame({SDLK_LEFT, SDLK_RIGHT});
     EXPECT_EQ(124, menu.musicVolume());
@@ -249,15 +247,37 @@ TEST_F(MenuTest, SettingsOutliveEnterWhilePageAndCursorRestart) {
     EXPECT_EQ(124, menu.musicVolume());
 }
 
-TEST_F(MenuTest, MainPageDrawsEveryItemWithTheCursorItemSelected) {
-    render();
-    EXPECT_EQ(shownOnce({"MU/mu002", "MU/mu004", "MU/mu005", "MU/mu009", "MU/mu007", "MU/mu011"}),
-              shown());
-    press(SDLK_UP);
-    press(SDLK_UP);
-    render();
-    EXPECT_EQ(shownOnce({"MU/mu002", "MU/mu003", "MU/mu005", "MU/mu009", "MU/mu008", "MU/mu011"}),
-              shown());
+// The main page with the cursor's item selected, the information page, and
+// the highscore page without a file: an empty list.
+TEST_F(MenuTest, PagesDrawTheirPicturesOnce) {
+    struct Case {
+        std::vector<int> keys;
+        std::map<std::string, int> pictures;
+    };
+    for (const Case& c : {
+             Case{{},
+                  shownOnce(
+                      {"MU/mu002", "MU/mu004", "MU/mu005", "MU/mu009", "MU/mu007", "MU/mu011"})},
+             Case{{SDLK_UP, SDLK_UP},
+                  shownOnce(
+                      {"MU/mu002", "MU/mu003", "MU/mu005", "MU/mu009", "MU/mu008", "MU/mu011"})},
+             Case{{SDLK_UP, SDLK_UP, SDLK_RETURN},
+                  shownOnce({"MU/mu002", "MU/mu032", "MU/mu033", "MU/mu025"})},
+             Case{{SDLK_DOWN, SDLK_DOWN, SDLK_RETURN},
+                  shownOnce({"MU/mu002", "MU/mu026", "MU/mu027", "MU/mu025", "MU/mu029", "MU/mu030",
+                             "MU/mu031"})},
+         }) {
+        menu.enter(1);
+        for (int key : c.keys) {
+            press(key);
+        }
+        render();
+        EXPECT_EQ(c.pictures, shown()) << c.keys.size() << " keys";
+    }
+    for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
+        EXPECT_STREQ("", menu.table().slot(HighscoreTable::nameSlot(entry)));
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.file(kHighscorePath)));
 }
 
 TEST_F(MenuTest, OptionsPageDrawsItsItemsKnobLivesAndPlayers) {
@@ -306,28 +326,6 @@ TEST_F(MenuTest, HighscorePageSpellsTheTableWithLettersAndDigits) {
     expected["H/h029"] = 3;                                            // 2
     expected["H/h030"] = expected["H/h031"] = expected["H/h032"] = 2;  // 3, 4, 5
     EXPECT_EQ(expected, shown());
-}
-
-TEST_F(MenuTest, WithoutAHighscoreFileTheListIsEmpty) {
-    for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
-        EXPECT_STREQ("", menu.table().slot(HighscoreTable::nameSlot(entry)));
-    }
-    press(SDLK_DOWN);
-    press(SDLK_DOWN);
-    press(SDLK_RETURN);
-    render();
-    EXPECT_EQ(shownOnce({"MU/mu002", "MU/mu026", "MU/mu027", "MU/mu025", "MU/mu029", "MU/mu030",
-                         "MU/mu031"}),
-              shown());
-    EXPECT_FALSE(std::filesystem::exists(folder.file(kHighscorePath)));
-}
-
-TEST_F(MenuTest, InformationPageDrawsItsPicturesAndBack) {
-    press(SDLK_UP);
-    press(SDLK_UP);
-    press(SDLK_RETURN);
-    render();
-    EXPECT_EQ(shownOnce({"MU/mu002", "MU/mu032", "MU/mu033", "MU/mu025"}), shown());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "player/Player.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
-#include "support/SeededRand.h"
+#include "support/RandCalls.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "support/WorkingDirectory.h"

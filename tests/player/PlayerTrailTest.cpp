@@ -2,7 +2,7 @@
 
 #include "player/Player.h"
 #include "support/HeldKeys.h"
-#include "support/SeededRand.h"
+#include "support/RandCalls.h"
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
@@ -106,7 +106,7 @@ TEST(PlayerTrail, LoadingDrawsAVariantForEachOfTheSixtySlots) {
     WorkingDirectory here(folder.path());
     ASSERT_TRUE(here.entered());
     Player p;
-    const SeededRand seq(100);
+    const SeededRand seq;
     testing::internal::CaptureStdout();  // every picture is missing here
     p.loadImages(nullptr);
     testing::internal::GetCapturedStdout();

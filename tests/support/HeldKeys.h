@@ -17,9 +17,8 @@ class HeldKeys {
     }
     void hold(int key) { state_[key] = 1; }
     // Holds the keys that steer towards dx and dy (-1, 0 or 1 each, right and
-    // down positive): the arrows, or W, A, S and D.
-    void holdDirection(bool arrows, int dx, int dy) { holdDirection(state_, arrows, dx, dy); }
-    // The same in a keyboard state array of SDLK_LAST entries.
+    // down positive) in a keyboard state array of SDLK_LAST entries: the
+    // arrows, or W, A, S and D.
     static void holdDirection(Uint8* keys, bool arrows, int dx, int dy) {
         if (dx != 0) {
             keys[dx > 0 ? (arrows ? SDLK_RIGHT : SDLK_d) : (arrows ? SDLK_LEFT : SDLK_a)] = 1;
@@ -28,7 +27,6 @@ class HeldKeys {
             keys[dy > 0 ? (arrows ? SDLK_DOWN : SDLK_s) : (arrows ? SDLK_UP : SDLK_w)] = 1;
         }
     }
-    void release(int key) { state_[key] = 0; }
     KeyState keys() const { return state_; }
 
   private:

@@ -15,3 +15,11 @@ inline int randCallsSince(unsigned seed) {
     }
     return -1;
 }
+
+// Seeds rand() with 1 for the code under test; taken() tells how many values
+// it has drawn since.
+class SeededRand {
+  public:
+    SeededRand() { std::srand(1); }
+    int taken() const { return randCallsSince(1); }
+};

@@ -4,8 +4,10 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "assetgen/sound/AudioBuffer.h"
 #include "assetgen/sound/SoundFile.h"
@@ -60,8 +62,19 @@ class GeneratedSoundTest : public ::testing::Test {
     }
 };
 
+// The first note of a sound, as the number of zero crossings in its first
+// 60 ms.
+int zeroCrossings(const AudioBuffer& sound) {
+    int count = 0;
+    for (long f = 1; f < sound.rate() * 6 / 100; ++f) {
+        count += (sound.at(f - 1, 0) < 0.0f) != (sound.at(f, 0) < 0.0f);
+    }
+    return count;
+}
+
 // Every track loops without a jump and all are about as loud; every effect
-// stands well above the loudest of them.
+// stands well above the loudest of them, starts and ends without a click, and
+// the chimes rise with the points they are worth.
 TEST_F(GeneratedSoundTest, MusicLoopsAtOneLoudnessAndEffectsCarryOverIt) {
     double quietest = 0.0;
     double loudest = -200.0;
@@ -73,11 +86,21 @@ TEST_F(GeneratedSoundTest, MusicLoopsAtOneLoudnessAndEffectsCarryOverIt) {
         loudest = std::max(loudest, music.rmsDb());
     }
     EXPECT_LE(loudest - quietest, 3.0);
+    std::vector<int> chimes;  // 5, 10 and 15 points
     for (const Expected& e : kEffects) {
         const AudioBuffer effect = load(e, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
         EXPECT_TRUE(effect.channels() == 1 || effect.channels() == 2) << e.file;
         EXPECT_GE(effect.rmsDb(), loudest + 6.0) << e.file << " would drown in the music";
+        EXPECT_LT(std::fabs(effect.at(0, 0)), 0.05f) << e.file << " starts with a click";
+        EXPECT_LT(std::fabs(effect.at(effect.frames() - 1, 0)), 0.01f)
+            << e.file << " ends with a click";
+        if (std::string(e.file).find("_point") != std::string::npos) {
+            chimes.push_back(zeroCrossings(effect));
+        }
     }
+    ASSERT_EQ(3u, chimes.size());
+    EXPECT_LT(chimes[0], chimes[1]);
+    EXPECT_LT(chimes[1], chimes[2]);
 }
 
 }  // namespace

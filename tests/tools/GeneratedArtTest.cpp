@@ -1,25 +1,35 @@
-// Course 4's generated pictures as the course uses them: the back wall,
+// Generated pictures as the game uses them, read straight from the run
+// folder (reading leaves the files as they are). Course 4: the back wall,
 // drawn over the shots, leaves every shot of the fight in sight; the bands
-// and the tunnel join their own copies without a seam; the brain shows
-// where it is rammed and where its beam leaves.
+// and the tunnel join their own copies without a seam; the brain shows where
+// it is rammed and where its beam leaves. Pictures a player must read at a
+// glance: the sewer bands leave a returning craft room, the score digits are
+// wide enough to read as one number, and no picture has a pinhole punched
+// into a solid shape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "player/Player.h"
 #include "support/GeneratedRunFolder.h"
 #include "support/RgbImage.h"
 
 namespace {
 
-// The pictures are read straight from the run folder; reading leaves the
-// files as they are.
+RgbImage picture(const std::string& relativePath) {
+    RgbImage image;
+    EXPECT_TRUE(image.readPicture(GeneratedRunFolder::path() + "/data/" + relativePath))
+        << relativePath;
+    return image;
+}
+
 RgbImage readCoursePicture(int number) {
-    RgbImage picture;
-    picture.readPicture(GeneratedRunFolder::path() + "/data/L4/" + std::to_string(number) + ".obx");
-    return picture;
+    return picture("L4/" + std::to_string(number) + ".obx");
 }
 
 bool solidAt(const RgbImage& picture, int x, int y) {
@@ -86,8 +96,6 @@ std::string firstHiddenPlace(const std::vector<bool>& mask, const RgbImage& shot
 TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
     const RgbImage front = readCoursePicture(4021);
     const RgbImage back = readCoursePicture(4022);
-    ASSERT_FALSE(front.empty());
-    ASSERT_FALSE(back.empty());
     const int frontX = 800 - front.width();
     // A shot fired while the walls quiver 5 pixels left starts 5 pixels
     // further left, and the walls may be drawn either way round later.
@@ -96,7 +104,6 @@ TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
         const std::vector<bool> mask = hidingMask(front, back, shift);
         for (int image = 0; image < 3; ++image) {
             const RgbImage shot = readCoursePicture(4025 + image);
-            ASSERT_FALSE(shot.empty());
             for (const Mouth& mouth : kMouths) {
                 for (int speedX = 2; speedX <= 5; ++speedX) {
                     for (int speedY = mouth.lowestSpeedY; speedY <= mouth.highestSpeedY; ++speedY) {
@@ -164,13 +171,10 @@ TEST(Course4ArtTest, BandsAndTunnelJoinTheirCopiesWithoutASeam) {
     const RgbImage tunnel = readCoursePicture(4038);
     const RgbImage topBand = readCoursePicture(4039);
     const RgbImage bottomBand = readCoursePicture(4040);
-    ASSERT_FALSE(tunnel.empty());
-    ASSERT_FALSE(topBand.empty());
-    ASSERT_FALSE(bottomBand.empty());
     // The approach lasts until the second bottom tile has crossed the screen.
-    EXPECT_EQ(800, topBand.width());
-    EXPECT_EQ(800, bottomBand.width());
-    EXPECT_EQ(600, tunnel.height());
+    ASSERT_EQ(800, topBand.width());
+    ASSERT_EQ(800, bottomBand.width());
+    ASSERT_EQ(600, tunnel.height());
     expectSeamless(tunnel, "tunnel");
     expectSeamless(topBand, "top band");
     expectSeamless(bottomBand, "bottom band");
@@ -187,8 +191,6 @@ TEST(Course4ArtTest, TheBrainShowsWhereItIsRammedAndWhereItsBeamLeaves) {
     const RgbImage brain = readCoursePicture(4023);
     const RgbImage knot = readCoursePicture(4024);
     const RgbImage flashing = readCoursePicture(4036);
-    ASSERT_FALSE(brain.empty());
-    ASSERT_FALSE(knot.empty());
     ASSERT_EQ(brain.width(), flashing.width());
     ASSERT_EQ(brain.height(), flashing.height());
     int knotPixels = 0, unseen = 0, flashMismatch = 0, brainPixels = 0, beyondKnot = 0;
@@ -214,6 +216,68 @@ TEST(Course4ArtTest, TheBrainShowsWhereItIsRammedAndWhereItsBeamLeaves) {
     for (int y = 14; y <= 34; y += 4) {
         EXPECT_TRUE(solidAt(brain, 21, y)) << "beam row " << y;
     }
+}
+
+// ---- Pictures read at a glance ------------------------------------------------
+
+// A craft held at either end of its course 3 respawn range must be clear of
+// both bands (the band rule uses the top band's height for both edges).
+TEST(ReadableArtTest, SewerBandsLeaveTheRespawnRangeClear) {
+    for (const char* band : {"L3/1002.obx", "L3/1003.obx"}) {
+        const RgbImage image = picture(band);
+        EXPECT_LE(image.height(), Player::kRespawnTop) << band;
+        EXPECT_GE(600 - image.height(), Player::kRespawnBottom) << band;
+    }
+}
+
+// From the leftmost to the rightmost column with ink.
+int inkWidth(const RgbImage& image) {
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (solidAt(image, x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+TEST(ReadableArtTest, ScoreDigitsAreWideEnoughToReadAsOneNumber) {
+    for (int digit = 0; digit < 10; ++digit) {
+        const RgbImage image = picture("M/m0" + std::to_string(39 + digit) + ".obx");
+        EXPECT_GE(inkWidth(image), digit == 1 ? 10 : 15) << "digit " << digit;
+    }
+}
+
+// A clear pixel with solid pixels on all four sides.
+TEST(ReadableArtTest, NoPictureHasAPinholeInsideASolidShape) {
+    namespace fs = std::filesystem;
+    int pictures = 0;
+    std::string holes;
+    for (const auto& entry :
+         fs::recursive_directory_iterator(GeneratedRunFolder::path() + "/data")) {
+        if (entry.path().extension() != ".obx") {
+            continue;
+        }
+        RgbImage image;
+        if (!image.readPicture(entry.path().string())) {
+            continue;  // the highscore table
+        }
+        ++pictures;
+        for (int y = 1; y + 1 < image.height(); ++y) {
+            for (int x = 1; x + 1 < image.width(); ++x) {
+                if (!solidAt(image, x, y) && solidAt(image, x - 1, y) && solidAt(image, x + 1, y) &&
+                    solidAt(image, x, y - 1) && solidAt(image, x, y + 1)) {
+                    holes += " " + entry.path().filename().string() + " (" + std::to_string(x) +
+                             ", " + std::to_string(y) + ")";
+                }
+            }
+        }
+    }
+    EXPECT_GT(pictures, 200);
+    EXPECT_EQ("", holes);
 }
 
 }  // namespace
