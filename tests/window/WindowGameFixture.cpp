@@ -4,6 +4,8 @@
 #include <iostream>
 #include <thread>
 
+#include "support/GeneratedRunFolder.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,15 +39,8 @@ bool mostlyBlack(const std::string& ppm) {
 
 void WindowGameFixture::SetUp() {
     ASSERT_TRUE(session.running()) << "could not start Xvfb";
-    const fs::path run(KAVREL_RUN_FOLDER);
-    ASSERT_TRUE(fs::exists(run / "kavrel")) << "no game in " << run;
-    for (const char* entry : {"kavrel", "X.bmp", "data", "sound"}) {
-        if (fs::exists(run / entry)) {
-            fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
-        }
-    }
-    // Options someone chose playing in the run folder must not reach the tests.
-    fs::remove(fs::path(folder.path()) / "data/options.txt");
+    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder.path(), {"kavrel", "X.bmp", "data", "sound"}));
+    ASSERT_TRUE(fs::exists(folder.file("kavrel"))) << "no game in " << GeneratedRunFolder::path();
 }
 
 void WindowGameFixture::TearDown() {
@@ -81,17 +76,11 @@ std::string WindowGameFixture::screen() {
 
 std::string WindowGameFixture::settledScreen() {
     std::string last;
-    const auto until =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
-    while (std::chrono::steady_clock::now() < until) {
-        const std::string shot = screen();
-        if (!shot.empty() && shot == last && !mostlyBlack(shot)) {
-            return shot;
-        }
+    return waitForScreen([&](const std::string& shot) {
+        const bool settled = shot == last && !mostlyBlack(shot);
         last = shot;
-        wait(150);
-    }
-    return "";
+        return settled;
+    });
 }
 
 void WindowGameFixture::press(const char* key) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -36,16 +35,12 @@ class WindowGameFixture : public ::testing::Test {
     // Takes screenshots until one passes the test; that one, or "".
     template <typename Test>
     std::string waitForScreen(Test test) {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
-        while (std::chrono::steady_clock::now() < until) {
-            const std::string shot = screen();
-            if (!shot.empty() && test(shot)) {
-                return shot;
-            }
-            wait(100);
-        }
-        return "";
+        std::string shot;
+        const bool passed = pollUntil(kScreenTimeoutMs, 100, [&] {
+            shot = screen();
+            return !shot.empty() && test(shot);
+        });
+        return passed ? shot : "";
     }
     // Waits until the window shows something and holds still: two shots in a
     // row alike, and not the black of a window not yet drawn.
