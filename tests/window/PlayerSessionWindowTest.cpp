@@ -91,7 +91,7 @@ TEST_F(PlayerSessionWindowTest, StartSkipFlyPauseLeaveLookAtHighscoresAndQuit) {
     // The banner shows for three seconds of game time, longer on a busy machine.
     for (int tries = 0; tries < 4 && flying.empty(); ++tries) {
         flying = waitForScreen([](const std::string& s) {
-            return findColour(s, kCraftColour).found && countColour(s, kBannerColour) == 0;
+            return findColour(s, kCraftColour).found() && countColour(s, kBannerColour) == 0;
         });
     }
     ASSERT_FALSE(flying.empty()) << "course 1 never showed the craft without its banner";
@@ -102,13 +102,13 @@ TEST_F(PlayerSessionWindowTest, StartSkipFlyPauseLeaveLookAtHighscoresAndQuit) {
     wait(1000);
     EXPECT_EQ(paused, screen()) << "the paused picture changed within a second";
     const ColourBox before = findColour(paused, kCraftColour);
-    ASSERT_TRUE(before.found);
+    ASSERT_TRUE(before.found());
     press("space");
     session.holdKey("Right", 700);
     const std::string moved = pauseGame();
     ASSERT_FALSE(moved.empty()) << "Space did not pause again";
     const ColourBox after = findColour(moved, kCraftColour);
-    ASSERT_TRUE(after.found);
+    ASSERT_TRUE(after.found());
     EXPECT_GT(after.left, before.left + 20) << "the craft did not move right";
     EXPECT_EQ(after.right - after.left, before.right - before.left) << "the craft changed size";
 

@@ -30,7 +30,7 @@ class WindowGameFixture : public ::testing::Test {
     void startGame();
     std::string outputPath() const { return folder.file("output.txt"); }
 
-    // The whole X screen as raw 8-bit pixels (a PPM file has no time stamp).
+    // The whole X screen as a 24-bit BMP file's bytes (it has no time stamp).
     std::string screen();
     // Takes screenshots until one passes the test; that one, or "".
     template <typename Test>
@@ -53,16 +53,17 @@ class WindowGameFixture : public ::testing::Test {
     ChildProcess game;
 };
 
-// How many pixels of a P6 picture have exactly this colour.
-int countColour(const std::string& ppm, TestRgb c);
+// How many pixels of a screen shot have exactly this colour.
+int countColour(const std::string& shot, TestRgb c);
 
-// The smallest box around every pixel of this colour in a P6 picture;
-// found is false when there is none.
+// The pixels of this colour in a screen shot and the smallest box around
+// them; found is false when there is none.
 struct ColourBox {
-    bool found = false;
+    bool found() const { return count > 0; }
+    int count = 0;
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
 };
-ColourBox findColour(const std::string& ppm, TestRgb c);
+ColourBox findColour(const std::string& shot, TestRgb c);
