@@ -182,5 +182,5 @@ bool XvfbSession::closeWindow(unsigned long window) const {
 }
 
 bool XvfbSession::screenshot(const std::string& path) const {
-    return tool({"import", "-window", "root", path}) == 0;
+    return tool({"import", "-window", "root", "-type", "TrueColor", path}) == 0;
 }

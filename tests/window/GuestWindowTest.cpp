@@ -82,6 +82,7 @@ TEST_F(GuestWindowTest, AQuarterOfACoreAtMostF11FullScreenForThisAndTheNextStart
         EXPECT_EQ(fullScreen, fullScreenState(window));
         EXPECT_EQ(fullScreen ? "1\n" : "0\n", readWholeTextFile(folder.file("data/info.txt")));
     }
+    EXPECT_TRUE(game.running());
     ASSERT_TRUE(session.closeWindow(window));
     ASSERT_TRUE(game.waitForExit(5000)) << "still running after its window was closed";
     EXPECT_EQ(0, game.exitCode());

@@ -51,7 +51,7 @@ void WindowGameFixture::startGame() {
 std::string WindowGameFixture::screen() {
     const std::string path = folder.file("screen.bmp");
     fs::remove(path);
-    session.tool({"import", "-window", "root", "-type", "TrueColor", "bmp3:" + path});
+    session.screenshot("bmp3:" + path);
     return readWholeTextFile(path);
 }
 
