@@ -8,6 +8,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "highscore/HighscoreFile.h"
@@ -23,21 +26,12 @@ void require(bool condition, const char* what) {
 }
 
 std::string readAll(const char* path) {
-    std::string bytes;
-    if (FILE* f = std::fopen(path, "rb")) {
-        char buffer[4096];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-            bytes.append(buffer, n);
-        }
-        std::fclose(f);
-    }
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool exists(const char* path) {
-    struct stat info;
-    return stat(path, &info) == 0;
+    return std::filesystem::exists(path);
 }
 
 void writeStored(const unsigned char* data, size_t size) {
@@ -68,13 +62,8 @@ std::string& workFolder() {
 
 // The fuzzer ends through exit(); its folder goes with it.
 void removeWorkFolder() {
-    const std::string& folder = workFolder();
-    for (const char* file : {kHighscorePath, kHighscoreTempPath, kHighscoreNewPath}) {
-        std::remove((folder + "/" + file).c_str());
-    }
-    rmdir((folder + "/data/M").c_str());
-    rmdir((folder + "/data").c_str());
-    rmdir(folder.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(workFolder(), ignored);
 }
 
 }  // namespace

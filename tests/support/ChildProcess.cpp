@@ -93,14 +93,7 @@ bool ChildProcess::running() {
 }
 
 bool ChildProcess::waitForExit(int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (running()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return pollUntil(timeoutMs, 5, [this] { return !running(); });
 }
 
 void ChildProcess::stop(int graceMs) {
@@ -132,6 +125,17 @@ int ChildProcess::run(const std::vector<std::string>& argv, const std::vector<st
         *output = readWholeTextFile(outputPath);
     }
     return ended ? child.exitCode() : -1;
+}
+
+bool pollUntil(int timeoutMs, int stepMs, const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
+    }
+    return true;
 }
 
 std::string readWholeTextFile(const std::string& path) {

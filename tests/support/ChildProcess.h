@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ class ChildProcess {
     pid_t pid_ = -1;
     int exitCode_ = -1;
 };
+
+// Asks done() every stepMs until it answers true (then true) or timeoutMs
+// have passed (then false).
+bool pollUntil(int timeoutMs, int stepMs, const std::function<bool()>& done);
 
 // Reads a whole file; "" when it cannot be read.
 std::string readWholeTextFile(const std::string& path);

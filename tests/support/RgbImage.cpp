@@ -36,9 +36,13 @@ bool RgbImage::readSurface(SDL_Surface* surface) {
 }
 
 bool RgbImage::readPicture(const std::string& path) {
-    *this = RgbImage();
     std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return readPictureBytes(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
+
+bool RgbImage::readPictureBytes(std::string bytes) {
+    *this = RgbImage();
     if (bytes.size() < 54) {
         return false;
     }

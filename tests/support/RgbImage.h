@@ -26,6 +26,8 @@ class RgbImage {
     bool readSurface(SDL_Surface* surface);
     // A picture file of the game: a BMP, plain or disguised.
     bool readPicture(const std::string& path);
+    // The same from the file's bytes.
+    bool readPictureBytes(std::string bytes);
 
     int width() const { return width_; }
     int height() const { return height_; }

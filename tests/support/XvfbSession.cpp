@@ -62,19 +62,19 @@ bool XvfbSession::startServer(int number, int width, int height) {
         return false;
     }
     const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-    for (int waited = 0; waited < 10000; waited += 20) {
-        if (!server_.running()) {
-            return false;  // someone else took the number first
-        }
-        if (exists(socket) &&
-            ChildProcess::run({"xdpyinfo"}, {"DISPLAY=" + display}, nullptr, 5000) == 0) {
-            display_ = display;
-            return true;
-        }
-        pause(20);
+    bool ready = false;
+    // A server that ends meanwhile lost the number to someone else.
+    pollUntil(10000, 20, [&] {
+        ready = exists(socket) &&
+                ChildProcess::run({"xdpyinfo"}, {"DISPLAY=" + display}, nullptr, 5000) == 0;
+        return ready || !server_.running();
+    });
+    if (ready) {
+        display_ = display;
+    } else {
+        server_.stop(500);
     }
-    server_.stop(500);
-    return false;
+    return ready;
 }
 
 bool XvfbSession::startWindowManager() {
@@ -85,15 +85,11 @@ bool XvfbSession::startWindowManager() {
         return false;
     }
     // Ready once it owns the screen's window-manager selection.
-    for (int waited = 0; waited < 5000; waited += 20) {
+    return pollUntil(5000, 20, [this] {
         std::string output;
         tool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, &output);
-        if (output.find("window id") != std::string::npos) {
-            return true;
-        }
-        pause(20);
-    }
-    return false;
+        return output.find("window id") != std::string::npos;
+    });
 }
 
 int XvfbSession::tool(const std::vector<std::string>& argv, std::string* output) const {
@@ -109,13 +105,9 @@ unsigned long XvfbSession::findWindow(const std::string& title) const {
 }
 
 unsigned long XvfbSession::waitForWindow(const std::string& title, int timeoutMs) const {
-    for (int waited = 0; waited <= timeoutMs; waited += 50) {
-        if (const unsigned long window = findWindow(title)) {
-            return window;
-        }
-        pause(50);
-    }
-    return 0;
+    unsigned long window = 0;
+    pollUntil(timeoutMs, 50, [&] { return (window = findWindow(title)) != 0; });
+    return window;
 }
 
 bool XvfbSession::windowGeometry(unsigned long window, int& width, int& height) const {
@@ -129,28 +121,27 @@ bool XvfbSession::windowGeometry(unsigned long window, int& width, int& height) 
 }
 
 unsigned long XvfbSession::waitForDrawnWindow(const std::string& title, int timeoutMs) const {
-    for (int waited = 0; waited <= timeoutMs; waited += 100) {
+    unsigned long window = 0;
+    const bool drawn = pollUntil(timeoutMs, 100, [&] {
         // Searched anew each time: a program may replace its first window.
-        const unsigned long window = findWindow(title);
+        window = findWindow(title);
         std::string colours;
-        if (window != 0 &&
-            tool({"import", "-window", std::to_string(window), "-format", "%k", "info:-"},
-                 &colours) == 0 &&
-            std::atoi(colours.c_str()) > 1) {
-            return window;
-        }
-        pause(100);
-    }
-    return 0;
+        return window != 0 &&
+               tool({"import", "-window", std::to_string(window), "-format", "%k", "info:-"},
+                    &colours) == 0 &&
+               std::atoi(colours.c_str()) > 1;
+    });
+    return drawn ? window : 0;
 }
 
 bool XvfbSession::focus(unsigned long window) const {
     const std::string id = std::to_string(window);
-    if (tool({"xdotool", "windowactivate", "--sync", id}) == 0) {
-        return true;
-    }
-    // A bare server has no window manager to activate through.
-    return tool({"xdotool", "windowfocus", "--sync", id}) == 0;
+    // A window manager that has just started may not manage the window yet,
+    // and a bare server has none to activate through.
+    return pollUntil(2000, 100, [&] {
+        return tool({"xdotool", "windowactivate", "--sync", id}) == 0 ||
+               tool({"xdotool", "windowfocus", "--sync", id}) == 0;
+    });
 }
 
 void XvfbSession::holdKey(const std::string& key, int holdMs) const {
@@ -191,5 +182,5 @@ bool XvfbSession::closeWindow(unsigned long window) const {
 }
 
 bool XvfbSession::screenshot(const std::string& path) const {
-    return tool({"import", "-window", "root", path}) == 0;
+    return tool({"import", "-window", "root", "-type", "TrueColor", path}) == 0;
 }

@@ -20,9 +20,8 @@ class XvfbSession {
     XvfbSession(const XvfbSession&) = delete;
     XvfbSession& operator=(const XvfbSession&) = delete;
 
+    // False when no server could be started.
     bool running() const { return !display_.empty(); }
-    // ":N", or "" when no server could be started.
-    const std::string& display() const { return display_; }
     // The environment entry that points a program at this server.
     std::string displayEnv() const { return "DISPLAY=" + display_; }
 
@@ -47,6 +46,8 @@ class XvfbSession {
     void holdKey(const std::string& key, int holdMs = 150) const;
     // Asks the window to close, as its close button does (WM_DELETE_WINDOW).
     bool closeWindow(unsigned long window) const;
+    // The whole screen in true colour, in the format the path's extension
+    // (or a prefix such as "bmp3:") names.
     bool screenshot(const std::string& path) const;
 
   private:

@@ -2,7 +2,6 @@
 // root, started through its launcher in a real window, for a user of its own.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -19,33 +18,19 @@ constexpr int kWindowTimeoutMs = 15000;
 
 class InstalledPackageTest : public ::testing::Test {
   protected:
-    // Packing the game takes a while, so the suite packs it once.
-    static void SetUpTestSuite() {
-        packages = new TempFolder;
+    void SetUp() override {
+        ASSERT_TRUE(session.running()) << "could not start Xvfb";
         std::string log;
         const int status = ChildProcess::run(
             {"cpack", "-G", "DEB", "--config", std::string(KAVREL_BUILD_DIR) + "/CPackConfig.cmake",
-             "-B", packages->path()},
+             "-B", packages.path()},
             {}, &log, 300000);
-        for (const auto& entry : fs::directory_iterator(packages->path())) {
+        for (const auto& entry : fs::directory_iterator(packages.path())) {
             if (status == 0 && entry.path().extension() == ".deb") {
                 deb = entry.path().string();
             }
         }
-        if (deb.empty()) {
-            std::fprintf(stderr, "cpack failed:\n%s\n", log.c_str());
-        }
-    }
-
-    static void TearDownTestSuite() {
-        delete packages;
-        packages = nullptr;
-    }
-
-    void SetUp() override {
-        ASSERT_TRUE(session.running()) << "could not start Xvfb";
-        ASSERT_FALSE(deb.empty()) << "no package was made";
-        std::string log;
+        ASSERT_FALSE(deb.empty()) << "cpack failed:\n" << log;
         ASSERT_EQ(0, ChildProcess::run({"dpkg-deb", "-x", deb, root.path()}, {}, &log)) << log;
         fs::create_directories(home());
     }
@@ -73,18 +58,14 @@ class InstalledPackageTest : public ::testing::Test {
             << "a picture could not be opened for update";
     }
 
-    static TempFolder* packages;
-    static std::string deb;
+    TempFolder packages;
+    std::string deb;
     XvfbSession session;
     TempFolder root;
     TempFolder user;
 };
 
-TempFolder* InstalledPackageTest::packages = nullptr;
-std::string InstalledPackageTest::deb;
-
-// One test, since ctest runs every test in a process of its own and packing
-// the game is the slow part.
+// One test, since packing the game is the slow part.
 TEST_F(InstalledPackageTest, InstallsRunsForAUserKeepsHighscoresAcrossUpgradeAndRemoval) {
     std::string depends;
     ASSERT_EQ(0, ChildProcess::run({"dpkg-deb", "-f", deb, "Depends"}, {}, &depends));

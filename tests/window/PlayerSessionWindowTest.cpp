@@ -1,9 +1,13 @@
 // A player's session in a real window: start a game, skip the story, fly
-// and pause course 1, leave it, look at the highscores and quit.
+// and pause course 1, leave it, look at the highscores and quit. Every
+// picture is loaded at start-up, and every load leaves its file disguised
+// again, also a file that began as a plain BMP.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "WindowGameFixture.h"
 #include "highscore/HighscoreFile.h"
@@ -44,6 +48,20 @@ class PlayerSessionWindowTest : public WindowGameFixture {
         WorkingDirectory inside(folder.path());
         writeDefaultHighscores();
         highscoreBefore = readWholeTextFile(folder.file(kHighscorePath));
+        for (const fs::path& picture : pictures()) {
+            std::fstream(picture, std::ios::in | std::ios::out | std::ios::binary).write("BM", 2);
+        }
+    }
+
+    std::vector<fs::path> pictures() const {
+        std::vector<fs::path> found;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.file("data"))) {
+            const fs::path& path = entry.path();
+            if (path.extension() == ".obx" && path != folder.file(kHighscorePath)) {
+                found.push_back(path);
+            }
+        }
+        return found;
     }
 
     // Space, then a shot once the pause picture shows; "" if it never does.
@@ -73,7 +91,7 @@ TEST_F(PlayerSessionWindowTest, StartSkipFlyPauseLeaveLookAtHighscoresAndQuit) {
     // The banner shows for three seconds of game time, longer on a busy machine.
     for (int tries = 0; tries < 4 && flying.empty(); ++tries) {
         flying = waitForScreen([](const std::string& s) {
-            return findColour(s, kCraftColour).found && countColour(s, kBannerColour) == 0;
+            return findColour(s, kCraftColour).found() && countColour(s, kBannerColour) == 0;
         });
     }
     ASSERT_FALSE(flying.empty()) << "course 1 never showed the craft without its banner";
@@ -84,13 +102,13 @@ TEST_F(PlayerSessionWindowTest, StartSkipFlyPauseLeaveLookAtHighscoresAndQuit) {
     wait(1000);
     EXPECT_EQ(paused, screen()) << "the paused picture changed within a second";
     const ColourBox before = findColour(paused, kCraftColour);
-    ASSERT_TRUE(before.found);
+    ASSERT_TRUE(before.found());
     press("space");
     session.holdKey("Right", 700);
     const std::string moved = pauseGame();
     ASSERT_FALSE(moved.empty()) << "Space did not pause again";
     const ColourBox after = findColour(moved, kCraftColour);
-    ASSERT_TRUE(after.found);
+    ASSERT_TRUE(after.found());
     EXPECT_GT(after.left, before.left + 20) << "the craft did not move right";
     EXPECT_EQ(after.right - after.left, before.right - before.left) << "the craft changed size";
 
@@ -118,6 +136,9 @@ TEST_F(PlayerSessionWindowTest, StartSkipFlyPauseLeaveLookAtHighscoresAndQuit) {
     EXPECT_EQ(0, game.exitCode());
     EXPECT_EQ(highscoreBefore, readWholeTextFile(folder.file(kHighscorePath)));
     EXPECT_FALSE(fs::exists(folder.file(kHighscoreTempPath)));
+    for (const fs::path& picture : pictures()) {
+        EXPECT_EQ("0000", readFileStart(picture.string(), 4)) << picture;
+    }
 }
 
 }  // namespace

@@ -4,32 +4,15 @@
 #include <iostream>
 #include <thread>
 
+#include "support/GeneratedRunFolder.h"
+#include "support/RgbImage.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-// Where the pixels of a P6 picture begin, after "P6", width, height and
-// maximum, each followed by white space; 0 when the header is cut short.
-size_t pixelStart(const std::string& ppm) {
-    size_t at = 0;
-    for (int field = 0; field < 4; ++field) {
-        at = ppm.find_first_of(" \t\r\n", at);
-        if (at == std::string::npos) {
-            return 0;
-        }
-        ++at;
-    }
-    return at;
-}
-
-bool isColour(const std::string& ppm, size_t at, TestRgb c) {
-    return static_cast<unsigned char>(ppm[at]) == c.r &&
-           static_cast<unsigned char>(ppm[at + 1]) == c.g &&
-           static_cast<unsigned char>(ppm[at + 2]) == c.b;
-}
-
-bool mostlyBlack(const std::string& ppm) {
-    return countColour(ppm, TestRgb{0, 0, 0}) >
+bool mostlyBlack(const std::string& shot) {
+    return countColour(shot, TestRgb{0, 0, 0}) >
            800 * 600 / 2 + (XvfbSession::kScreenWidth * XvfbSession::kScreenHeight - 800 * 600);
 }
 
@@ -37,15 +20,8 @@ bool mostlyBlack(const std::string& ppm) {
 
 void WindowGameFixture::SetUp() {
     ASSERT_TRUE(session.running()) << "could not start Xvfb";
-    const fs::path run(KAVREL_RUN_FOLDER);
-    ASSERT_TRUE(fs::exists(run / "kavrel")) << "no game in " << run;
-    for (const char* entry : {"kavrel", "X.bmp", "data", "sound"}) {
-        if (fs::exists(run / entry)) {
-            fs::copy(run / entry, fs::path(folder.path()) / entry, fs::copy_options::recursive);
-        }
-    }
-    // Options someone chose playing in the run folder must not reach the tests.
-    fs::remove(fs::path(folder.path()) / "data/options.txt");
+    ASSERT_TRUE(GeneratedRunFolder::copyInto(folder.path(), {"kavrel", "X.bmp", "data", "sound"}));
+    ASSERT_TRUE(fs::exists(folder.file("kavrel"))) << "no game in " << GeneratedRunFolder::path();
 }
 
 void WindowGameFixture::TearDown() {
@@ -73,25 +49,19 @@ void WindowGameFixture::startGame() {
 }
 
 std::string WindowGameFixture::screen() {
-    const std::string path = folder.file("screen.ppm");
+    const std::string path = folder.file("screen.bmp");
     fs::remove(path);
-    session.tool({"import", "-window", "root", "-depth", "8", path});
+    session.screenshot("bmp3:" + path);
     return readWholeTextFile(path);
 }
 
 std::string WindowGameFixture::settledScreen() {
     std::string last;
-    const auto until =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
-    while (std::chrono::steady_clock::now() < until) {
-        const std::string shot = screen();
-        if (!shot.empty() && shot == last && !mostlyBlack(shot)) {
-            return shot;
-        }
+    return waitForScreen([&](const std::string& shot) {
+        const bool settled = shot == last && !mostlyBlack(shot);
         last = shot;
-        wait(150);
-    }
-    return "";
+        return settled;
+    });
 }
 
 void WindowGameFixture::press(const char* key) {
@@ -103,32 +73,28 @@ void WindowGameFixture::wait(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-int countColour(const std::string& ppm, TestRgb c) {
-    const size_t start = pixelStart(ppm);
-    int count = 0;
-    for (size_t at = start; start > 0 && at + 2 < ppm.size(); at += 3) {
-        count += isColour(ppm, at, c);
-    }
-    return count;
+int countColour(const std::string& shot, TestRgb c) {
+    return findColour(shot, c).count;
 }
 
-ColourBox findColour(const std::string& ppm, TestRgb c) {
+ColourBox findColour(const std::string& shot, TestRgb c) {
     ColourBox box;
-    const size_t start = pixelStart(ppm);
-    for (size_t at = start; start > 0 && at + 2 < ppm.size(); at += 3) {
-        if (!isColour(ppm, at, c)) {
-            continue;
+    RgbImage image;
+    image.readPictureBytes(shot);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.at(x, y) != RgbImage::Rgb{c.r, c.g, c.b}) {
+                continue;
+            }
+            if (box.count++ == 0) {
+                box.left = box.right = x;
+                box.top = box.bottom = y;
+            }
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, y);
+            box.bottom = std::max(box.bottom, y);
         }
-        const int pixel = static_cast<int>((at - start) / 3);
-        const int x = pixel % XvfbSession::kScreenWidth;
-        const int y = pixel / XvfbSession::kScreenWidth;
-        if (!box.found) {
-            box = ColourBox{true, x, y, x, y};
-        }
-        box.left = std::min(box.left, x);
-        box.right = std::max(box.right, x);
-        box.top = std::min(box.top, y);
-        box.bottom = std::max(box.bottom, y);
     }
     return box;
 }

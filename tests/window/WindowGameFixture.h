@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -31,21 +30,17 @@ class WindowGameFixture : public ::testing::Test {
     void startGame();
     std::string outputPath() const { return folder.file("output.txt"); }
 
-    // The whole X screen as raw 8-bit pixels (a PPM file has no time stamp).
+    // The whole X screen as a 24-bit BMP file's bytes (it has no time stamp).
     std::string screen();
     // Takes screenshots until one passes the test; that one, or "".
     template <typename Test>
     std::string waitForScreen(Test test) {
-        const auto until =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(kScreenTimeoutMs);
-        while (std::chrono::steady_clock::now() < until) {
-            const std::string shot = screen();
-            if (!shot.empty() && test(shot)) {
-                return shot;
-            }
-            wait(100);
-        }
-        return "";
+        std::string shot;
+        const bool passed = pollUntil(kScreenTimeoutMs, 100, [&] {
+            shot = screen();
+            return !shot.empty() && test(shot);
+        });
+        return passed ? shot : "";
     }
     // Waits until the window shows something and holds still: two shots in a
     // row alike, and not the black of a window not yet drawn.
@@ -58,16 +53,17 @@ class WindowGameFixture : public ::testing::Test {
     ChildProcess game;
 };
 
-// How many pixels of a P6 picture have exactly this colour.
-int countColour(const std::string& ppm, TestRgb c);
+// How many pixels of a screen shot have exactly this colour.
+int countColour(const std::string& shot, TestRgb c);
 
-// The smallest box around every pixel of this colour in a P6 picture;
-// found is false when there is none.
+// The pixels of this colour in a screen shot and the smallest box around
+// them; found is false when there is none.
 struct ColourBox {
-    bool found = false;
+    bool found() const { return count > 0; }
+    int count = 0;
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
 };
-ColourBox findColour(const std::string& ppm, TestRgb c);
+ColourBox findColour(const std::string& shot, TestRgb c);
