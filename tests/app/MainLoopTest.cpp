@@ -180,6 +180,18 @@ TEST_F(MainLoopTest, APadStandsInForKeysAndItsBackForEscape) {
     loop.gamepads().setPad(1, pad);
     ASSERT_TRUE(loop.logicFrameIfDue(68));
     EXPECT_EQ(ModeCourse1, game->mode());
+    // Up from the first item is Quit; A chooses it and the program ends.
+    game->setMode(ModeMenu);
+    PadState choose;
+    choose.buttons[Gamepads::DpadUp] = 1;
+    loop.gamepads().setPad(0, choose);
+    loop.gamepads().setPad(1, PadState());
+    ASSERT_TRUE(loop.logicFrameIfDue(102));
+    choose.buttons[Gamepads::DpadUp] = 0;
+    choose.buttons[Gamepads::ButtonA] = 1;
+    loop.gamepads().setPad(0, choose);
+    ASSERT_TRUE(loop.logicFrameIfDue(136));
+    EXPECT_TRUE(loop.quitRequested());
 }
 
 // The options of the last run are in place before the first frame.
