@@ -13,6 +13,7 @@
 #include "WholeGameFixture.h"
 #include "support/FixedPictures.h"
 #include "support/GeneratedRunFolder.h"
+#include "support/TestPictures.h"
 
 namespace fs = std::filesystem;
 
@@ -49,6 +50,17 @@ TEST_F(ReplayDriftTest, AChangedKeyIsNamedByItsFrame) {
     ASSERT_GT(recording.frames.size(), 150u);
     recording.frames[119].keys = {SDLK_UP, SDLK_LEFT};
     EXPECT_EQ(120, play(recording));
+}
+
+// Leaving a course by Escape enters no score, however high.
+TEST_F(ReplayDriftTest, EscapeOutOfACourseStoresNothing) {
+    const std::string table = readFileStart(folder_.file("data/M/007.obx"), 1000);
+    ASSERT_EQ(0, play(recorded("menu-to-course1")));
+    ASSERT_GT(game_->score1(), 100) << "enough for the default table";
+    escape();
+    idle(2);
+    EXPECT_EQ(ModeMenu, game_->mode());
+    EXPECT_EQ(table, readFileStart(folder_.file("data/M/007.obx"), 1000));
 }
 
 // The replays' pictures stand in for every picture of the generated run

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/HighscoreBytes.h"
+
 bool StoredHighscores::read(const std::string& folder) {
     bytes_.clear();
     lines_.clear();
@@ -12,10 +14,7 @@ bool StoredHighscores::read(const std::string& folder) {
         return false;
     }
     bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    std::string plain;
-    for (char c : bytes_) {
-        plain += static_cast<char>(static_cast<unsigned char>(c) + 25);
-    }
+    const std::string plain = shiftedHighscoreText(bytes_, 25);
     endsEveryLine_ = true;
     size_t start = 0;
     while (start < plain.size()) {

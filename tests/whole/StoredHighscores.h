@@ -3,14 +3,13 @@
 #include <string>
 #include <vector>
 
-// The highscore file as a player's tools would see it, read here without the
-// game's code: every byte shifted back by 25, split into CR LF lines.
+// The highscore file as a player's tools would see it, read without the
+// game's code and split into CR LF lines.
 class StoredHighscores {
   public:
     // Reads "data/M/007.obx" under folder; false when it is missing.
     bool read(const std::string& folder);
 
-    const std::vector<std::string>& lines() const { return lines_; }
     const std::string& bytes() const { return bytes_; }
     std::string name(int entry) const { return line(3 * entry); }
     int lives(int entry) const { return number(3 * entry + 1); }

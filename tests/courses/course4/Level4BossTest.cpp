@@ -128,30 +128,6 @@ TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
     EXPECT_EQ(6, randCallsSince(5)) << "mouth, base and the four spreads; no shot draws its own";
 }
 
-TEST_F(Level4BossTest, TheBrainWobblesAboutItsDriftPointAndTheStalkFollows) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    holdDriftPoint(400, 250);
-    boss.setBossClock(8);
-    boss.setAttack(0, BrainBoss::Drifting);
-    level_.bossStep();
-    // 90 degrees with this game's degree: the sine is 1.
-    EXPECT_EQ(boss.brain().x, 410);
-    EXPECT_EQ(boss.brain().y, 270);
-    boss.setBossClock(35);
-    level_.bossStep();
-    // 360 degrees falls a hair short of a full turn: the sine is slightly
-    // negative, and truncation takes a pixel off.
-    EXPECT_EQ(boss.brain().x, 399);
-    EXPECT_EQ(boss.brain().y, 249);
-    boss.setBossClock(17);
-    level_.bossStep();
-    EXPECT_EQ(boss.brain().x, 400);
-    for (int k = 1; k <= 9; ++k) {
-        EXPECT_EQ(boss.segment(k).x, 401 + 22 * k) << "segment " << k;
-    }
-}
-
 TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     enterBossFight();
     level_.takeSoundEvent();
