@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "StoredHighscores.h"
 #include "WholeGameFixture.h"
 #include "support/RgbImage.h"
 
@@ -44,23 +43,22 @@ class PlaythroughTest : public WholeGameFixture {
     // The stored table holds the new entry in its place, the checksum
     // matches, and the defaults it displaced moved down.
     int expectStoredEntry(const char* name, int lives, int score) {
-        StoredHighscores stored;
-        EXPECT_TRUE(stored.read(folder_.path()));
-        EXPECT_TRUE(stored.wellFormed()) << stored.bytes();
-        const int entry = stored.find(name);
+        EXPECT_FALSE(std::ifstream(folder_.file("data/M/008.obx")).good());
+        const HighscoreTable stored = storedTable();
+        EXPECT_TRUE(stored.checksumMatches());
+        const int entry = entryNamed(stored, name);
         EXPECT_NE(-1, entry);
         if (entry < 0) {
             return entry;
         }
-        EXPECT_EQ(lives, stored.lives(entry));
+        EXPECT_EQ(lives, stored.number(HighscoreTable::livesSlot(entry)));
         EXPECT_EQ(score, stored.score(entry));
         for (int e = 0; e < 5; ++e) {
             if (e != entry) {
-                EXPECT_EQ("ZOK", stored.name(e));
-                EXPECT_EQ(e < entry ? 5 - e : 6 - e, stored.lives(e));
+                EXPECT_STREQ("ZOK", stored.slot(HighscoreTable::nameSlot(e)));
+                EXPECT_EQ(e < entry ? 5 - e : 6 - e, stored.number(HighscoreTable::livesSlot(e)));
             }
         }
-        EXPECT_FALSE(std::ifstream(folder_.file("data/M/008.obx")).good());
         return entry;
     }
 

@@ -13,7 +13,6 @@
 #include "WholeGameFixture.h"
 #include "support/FixedPictures.h"
 #include "support/GeneratedRunFolder.h"
-#include "support/TestPictures.h"
 
 namespace fs = std::filesystem;
 
@@ -54,13 +53,13 @@ TEST_F(ReplayDriftTest, AChangedKeyIsNamedByItsFrame) {
 
 // Leaving a course by Escape enters no score, however high.
 TEST_F(ReplayDriftTest, EscapeOutOfACourseStoresNothing) {
-    const std::string table = readFileStart(folder_.file("data/M/007.obx"), 1000);
+    const std::string table = storedBytes();
     ASSERT_EQ(0, play(recorded("menu-to-course1")));
     ASSERT_GT(game_->score1(), 100) << "enough for the default table";
     escape();
     idle(2);
     EXPECT_EQ(ModeMenu, game_->mode());
-    EXPECT_EQ(table, readFileStart(folder_.file("data/M/007.obx"), 1000));
+    EXPECT_EQ(table, storedBytes());
 }
 
 // The replays' pictures stand in for every picture of the generated run

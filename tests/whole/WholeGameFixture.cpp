@@ -4,6 +4,7 @@
 #include "support/FixedPictures.h"
 #include "support/GameDigest.h"
 #include "support/ReplayRecording.h"
+#include "support/TestPictures.h"
 
 namespace {
 
@@ -207,4 +208,23 @@ void WholeGameFixture::openHighscorePage() {
     tap(SDLK_DOWN);
     tap(SDLK_DOWN);
     frame(HeldKeys{SDLK_RETURN});
+}
+
+std::string WholeGameFixture::storedBytes() const {
+    return readFileStart(folder_.file(kHighscorePath), 4096);
+}
+
+HighscoreTable WholeGameFixture::storedTable() {
+    HighscoreTable table;
+    readStoredHighscores(table);
+    return table;
+}
+
+int WholeGameFixture::entryNamed(const HighscoreTable& table, const std::string& name) {
+    for (int e = 0; e < HighscoreTable::kEntries; ++e) {
+        if (name == table.slot(HighscoreTable::nameSlot(e))) {
+            return e;
+        }
+    }
+    return -1;
 }

@@ -7,6 +7,7 @@
 
 #include "ScoreLedger.h"
 #include "game/Game.h"
+#include "highscore/HighscoreTable.h"
 #include "support/GameDriver.h"
 #include "support/HeadlessScreen.h"
 #include "support/HeldKeys.h"
@@ -62,6 +63,12 @@ class WholeGameFixture : public ::testing::Test {
     void typeName(const char* letters);
     // From the menu's first page: opens the highscore page and renders it.
     void openHighscorePage();
+
+    // The stored highscore file's bytes ("" when it is missing), its table
+    // as the game reads it, and which entry of that table has the name (-1).
+    std::string storedBytes() const;
+    static HighscoreTable storedTable();
+    static int entryNamed(const HighscoreTable& table, const std::string& name);
 
     const ScoreLedger& ledger(int player) const { return ledgers_[player - 1]; }
     const std::vector<CourseStart>& courseStarts() const { return courseStarts_; }
