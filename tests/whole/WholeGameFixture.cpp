@@ -59,13 +59,8 @@ void WholeGameFixture::loadGame() {
 }
 
 void WholeGameFixture::beforeFrame() {
-    const Player* crafts[2] = {&game_->player1(), &game_->player2()};
-    const int scores[2] = {game_->score1(), game_->score2()};
-    for (int i = 0; i < 2; ++i) {
-        ledgers_[i].before(*crafts[i], scores[i]);
-        livesBefore_[i] = crafts[i]->lives();
-        scoreBefore_[i] = scores[i];
-    }
+    ledgers_[0].before(game_->player1(), game_->score1());
+    ledgers_[1].before(game_->player2(), game_->score2());
 }
 
 int WholeGameFixture::frame(const HeldKeys& keys, bool render) {
@@ -88,9 +83,6 @@ void WholeGameFixture::afterFrame(int modeBefore, int sound) {
             checkSound(ledgers_[0].lastResult(), sound);
         }
     }
-    if (mode != modeBefore && isCourse(mode)) {
-        noteCourseStart();
-    }
     if (mode == ModeCourse1 && modeBefore != ModeCourse1) {
         // A new game: both scores start from 0.
         running_ = true;
@@ -106,15 +98,6 @@ void WholeGameFixture::checkSound(int result, int sound) {
         soundMismatches_.push_back("frame " + std::to_string(driver_->frames()) + ": result " +
                                    std::to_string(result) + " sounded " + std::to_string(sound));
     }
-}
-
-void WholeGameFixture::noteCourseStart() {
-    CourseStart start{game_->mode(),
-                      {game_->player1().lives(), game_->player2().lives()},
-                      {game_->score1(), game_->score2()},
-                      {livesBefore_[0], livesBefore_[1]},
-                      {scoreBefore_[0], scoreBefore_[1]}};
-    courseStarts_.push_back(start);
 }
 
 void WholeGameFixture::idle(int frames) {

@@ -15,16 +15,6 @@
 #include "support/TempFolder.h"
 #include "support/WorkingDirectory.h"
 
-// What a player saw at the start of a course: its mode, and each player's
-// lives and score then, with those of the last frame of the course before.
-struct CourseStart {
-    int mode;
-    int lives[2];
-    int score[2];
-    int livesBefore[2];
-    int scoreBefore[2];
-};
-
 // The whole game in a folder of its own, driven from the menu by keys as a
 // player would: the menu's options, the cutscenes, the courses flown by
 // recorded keys, the name entry. Every frame of a running game goes through
@@ -71,7 +61,6 @@ class WholeGameFixture : public ::testing::Test {
     static int entryNamed(const HighscoreTable& table, const std::string& name);
 
     const ScoreLedger& ledger(int player) const { return ledgers_[player - 1]; }
-    const std::vector<CourseStart>& courseStarts() const { return courseStarts_; }
     // The SoundEvents of the frames in which a one-player game's score
     // changed and what they should have been, when they differ.
     const std::vector<std::string>& soundMismatches() const { return soundMismatches_; }
@@ -86,12 +75,8 @@ class WholeGameFixture : public ::testing::Test {
     void beforeFrame();
     void afterFrame(int modeBefore, int sound);
     void checkSound(int result, int sound);
-    void noteCourseStart();
 
     bool running_ = false;
     ScoreLedger ledgers_[2];
-    int livesBefore_[2] = {};
-    int scoreBefore_[2] = {};
-    std::vector<CourseStart> courseStarts_;
     std::vector<std::string> soundMismatches_;
 };
