@@ -152,35 +152,6 @@ TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     EXPECT_FALSE(level_.inBossFight());
 }
 
-TEST_F(Level4BossTest, TheRetreatHurriesRightAndEndsAt620) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    holdDriftPoint(450, 250);
-    boss.setAttack(0, BrainBoss::Drifting);
-    level_.bossStep();
-    level_.hurtBrain();
-    const int wall = level_.frontWall().x;
-    int steps = 0;
-    while (boss.retreating() == 1) {
-        ASSERT_LT(++steps, 60);
-        const int startX = boss.brain().x;
-        const int baseX = boss.baseX();
-        level_.bossStep();
-        if (startX >= 620) {
-            EXPECT_EQ(boss.retreating(), 0);
-            EXPECT_GE(boss.targetX(), 350);
-            EXPECT_LE(boss.targetX(), 499);
-        } else {
-            EXPECT_EQ(boss.retreating(), 1) << "step " << steps;
-            EXPECT_EQ(boss.baseX(), std::min(baseX + 5, 620));
-            EXPECT_EQ(level_.frontWall().x, steps % 2 == 1 ? wall - 5 : wall);
-        }
-    }
-    // The drift point needs 32 steps to come within the wobble's reach.
-    EXPECT_GE(steps, 33);
-    EXPECT_GE(boss.brain().x, 600);
-}
-
 // Player 1's update runs the first death step itself, with its volley, so
 // its killing ram finishes the course a frame sooner than player 2's.
 TEST_F(Level4BossTest, AKillingRamFinishesTheCourse63Or64FramesLater) {
