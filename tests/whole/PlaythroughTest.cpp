@@ -78,7 +78,6 @@ TEST_F(PlaythroughTest, OnePlayerFliesTheWholeGameAndEntersTheTable) {
     EXPECT_EQ(ledger(1).total(), game_->score1());
     EXPECT_GT(ledger(1).nearPasses(), 0);
     EXPECT_EQ(3, ledger(1).rams());
-    EXPECT_TRUE(soundMismatches().empty()) << soundMismatches().front();
     const int entry = expectStoredEntry("PILOT", 3, game_->score1());
     ASSERT_NE(-1, entry);
     expectShownOnHighscorePage("PILOT", game_->score1(), entry);

@@ -6,34 +6,6 @@
 #include "support/ReplayRecording.h"
 #include "support/TestPictures.h"
 
-namespace {
-
-bool isCourse(int mode) {
-    return mode >= ModeCourse1 && mode <= ModeCourse4;
-}
-
-// Whether the effect a one-player game plays with a result is the one the
-// player should hear: a chime for a near pass (by the innermost ring it
-// reached, so 15 points always sound the inner ring's), the explosion for a
-// crash, a scream for a ram. Other results make no sound of their own.
-bool soundFits(int result, int sound) {
-    if (result == 1015) {
-        return sound == 13;
-    }
-    if (result == 1005 || result == 1010) {
-        return sound >= 11 && sound <= 13;
-    }
-    if (result == 1100) {
-        return sound == 15;
-    }
-    if (result == 1200) {
-        return sound == 16;
-    }
-    return result > 0 && result <= 1000 ? sound == 10 : true;
-}
-
-}  // namespace
-
 WholeGameFixture::WholeGameFixture() {
     here_ = std::make_unique<WorkingDirectory>(folder_.path());
 }
@@ -67,11 +39,11 @@ int WholeGameFixture::frame(const HeldKeys& keys, bool render) {
     beforeFrame();
     const int modeBefore = game_->mode();
     const int sound = driver_->frame(keys.keys(), render);
-    afterFrame(modeBefore, sound);
+    afterFrame(modeBefore);
     return sound;
 }
 
-void WholeGameFixture::afterFrame(int modeBefore, int sound) {
+void WholeGameFixture::afterFrame(int modeBefore) {
     const int mode = game_->mode();
     if (running_) {
         const bool boss = modeBefore == ModeCourse4;
@@ -79,8 +51,6 @@ void WholeGameFixture::afterFrame(int modeBefore, int sound) {
         EXPECT_TRUE(ledgers_[0].after(frames, game_->player1(), game_->score1(), boss));
         if (game_->playerCount() == 2) {
             EXPECT_TRUE(ledgers_[1].after(frames, game_->player2(), game_->score2(), boss));
-        } else if (isCourse(modeBefore)) {
-            checkSound(ledgers_[0].lastResult(), sound);
         }
     }
     if (mode == ModeCourse1 && modeBefore != ModeCourse1) {
@@ -90,13 +60,6 @@ void WholeGameFixture::afterFrame(int modeBefore, int sound) {
         ledgers_[1] = ScoreLedger();
     } else if (mode == ModeMenu || mode == ModeNameEntry) {
         running_ = false;
-    }
-}
-
-void WholeGameFixture::checkSound(int result, int sound) {
-    if (!soundFits(result, sound)) {
-        soundMismatches_.push_back("frame " + std::to_string(driver_->frames()) + ": result " +
-                                   std::to_string(result) + " sounded " + std::to_string(sound));
     }
 }
 
@@ -116,7 +79,7 @@ void WholeGameFixture::escape() {
     beforeFrame();
     const int modeBefore = game_->mode();
     ASSERT_EQ(0, driver_->escape()) << "Escape would have ended the program";
-    afterFrame(modeBefore, kNoSound);
+    afterFrame(modeBefore);
 }
 
 void WholeGameFixture::startGame(int players, int lives) {

@@ -61,9 +61,6 @@ class WholeGameFixture : public ::testing::Test {
     static int entryNamed(const HighscoreTable& table, const std::string& name);
 
     const ScoreLedger& ledger(int player) const { return ledgers_[player - 1]; }
-    // The SoundEvents of the frames in which a one-player game's score
-    // changed and what they should have been, when they differ.
-    const std::vector<std::string>& soundMismatches() const { return soundMismatches_; }
 
     HeadlessScreen screen_;
     TempFolder folder_;
@@ -73,10 +70,8 @@ class WholeGameFixture : public ::testing::Test {
 
   private:
     void beforeFrame();
-    void afterFrame(int modeBefore, int sound);
-    void checkSound(int result, int sound);
+    void afterFrame(int modeBefore);
 
     bool running_ = false;
     ScoreLedger ledgers_[2];
-    std::vector<std::string> soundMismatches_;
 };
