@@ -135,9 +135,6 @@ TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     EXPECT_EQ(level_.hurtBrain(), 1100);
     EXPECT_EQ(level_.boss().attackTimer(), 0) << "the beam ends at once";
     EXPECT_EQ(level_.boss().attackPhase(), BrainBoss::Drifting);
-    EXPECT_EQ(level_.takeSoundEvent(), 15);
-    EXPECT_EQ(level_.takeBounce(), 1);
-    EXPECT_EQ(level_.takeBounce(), 0);
     EXPECT_EQ(level_.boss().retreating(), 1);
     EXPECT_EQ(level_.boss().targetX(), 620);
     EXPECT_EQ(level_.boss().targetY(), 300);

@@ -79,13 +79,17 @@ TEST_F(Level4UpdatesTest, TheChamberPiecesHurtByTheirSolidPixelsOnly) {
 TEST_F(Level4UpdatesTest, RammingTheBrainPaysAndBouncesOnce) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    EXPECT_EQ(level_.updatePlayer1(ramX(), ramY(), true), 1100);
+    // Segment 1 overlaps the brain's right half; the nose at (465, 270) is
+    // inside both, and that is a ram.
+    ASSERT_EQ(level_.boss().segment(1).x, 450);
+    ASSERT_LE(level_.boss().segment(1).y, 253);
+    EXPECT_EQ(level_.updatePlayer1(465.0f - 83.0f, 270.0f - 28.0f, true), 1100);
     EXPECT_EQ(level_.takeSoundEvent(), 15);
     EXPECT_EQ(level_.takeBounce(), 1);
     EXPECT_EQ(level_.takeBounce(), 0);
     EXPECT_EQ(level_.boss().hitPoints(), 2);
     // Player 2 in the same place meets a retreating, harmless brain.
-    EXPECT_EQ(level_.updatePlayer2(ramX(), ramY(), true), -1);
+    EXPECT_EQ(level_.updatePlayer2(465.0f - 83.0f, 270.0f - 28.0f, true), -1);
     EXPECT_EQ(level_.boss().hitPoints(), 2);
 }
 
@@ -105,16 +109,6 @@ TEST_F(Level4UpdatesTest, ARetreatingBrainAndItsStalkAreHarmlessButTheBeamIsNot)
     level_.boss().setRetreating(0);
     level_.boss().setAttack(177, BrainBoss::Firing);
     EXPECT_EQ(level_.updatePlayer2(onStalkX, onStalkY, true), 0);
-}
-
-TEST_F(Level4UpdatesTest, TouchingBrainAndStalkTogetherIsARam) {
-    enterBossFight();
-    freezeBrainAt(430, 250);
-    // Segment 1 overlaps the brain's right half; the nose at (465, 270) is
-    // inside both.
-    ASSERT_EQ(level_.boss().segment(1).x, 450);
-    ASSERT_LE(level_.boss().segment(1).y, 253);
-    EXPECT_EQ(level_.updatePlayer1(465.0f - 83.0f, 270.0f - 28.0f, true), 1100);
 }
 
 TEST_F(Level4UpdatesTest, AShotInTheSameFrameSparesTheBrain) {
