@@ -71,7 +71,6 @@ struct Course2Pictures {
     static constexpr TestRgb kDigitZeroColour{100, 100, 100};
     static constexpr TestRgb kDigitOneColour{150, 150, 150};
     static constexpr int kFloorWidth = 400;
-    static constexpr int kFloorHeight = 60;
     // The path of course 2's picture file number in folder.
     static std::string course2File(const TempFolder& folder, int number) {
         return folder.file("data/L2/" + std::to_string(number) + ".obx");
@@ -84,8 +83,6 @@ struct Course2Pictures {
 // digits 20x30 ("1" and "5" grey 200, "0" grey 100), bonuses 30x20 and 40x24.
 struct Course3Pictures {
     static constexpr int kTopBandHeight = 50;
-    static constexpr int kBottomBandHeight = 30;
-    static constexpr int kBackgroundWidth = 100;
 };
 
 // Bands 800x50, background 800x10, obstacles 60x60, craft 84x40; ceiling
