@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 
 #include "courses/course4/Level4Fixture.h"
 #include "support/RandCalls.h"
@@ -65,21 +65,17 @@ TEST_F(Level4BossTest, TheChargeShakesTheBrainAndTheClockStandsStill) {
     EXPECT_EQ(boss.attackPhase(), BrainBoss::Firing);
 }
 
-TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolleyAndRetargets) {
+TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolley) {
     enterChamberArrival();
     runFrames(1);
     EXPECT_EQ(activeShots(), 4);
-    const BrainBoss& boss = level_.boss();
-    EXPECT_GE(boss.targetX(), 350);
-    EXPECT_LT(boss.targetX(), 500);
-    EXPECT_GE(boss.targetY(), 100);
-    EXPECT_LT(boss.targetY(), 500);
-    EXPECT_EQ(boss.bossClock(), 1);
+    EXPECT_EQ(level_.boss().bossClock(), 1);
 }
 
-TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
+// Where the shots go is the replays' to hold; here, when and from where.
+TEST_F(Level4BossTest, AVolleyOfFourLeavesOneOfTwoMouthsEveryTwentiethStep) {
     enterBossFight();
-    int upper = 0, lower = 0;
+    std::set<int> mouths;
     for (int volley = 0; volley < 40; ++volley) {
         for (int i = 0; i < Level4::kProjectileSlots; ++i) {
             level_.setProjectile(i, Projectile{});
@@ -91,28 +87,12 @@ TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
         level_.boss().setBossClock(20 * volley + 20);
         level_.bossStep();
         ASSERT_EQ(activeShots(), 4);
-        const int y = level_.projectile(0).y;
-        int lowest = 99, highest = -99;
-        for (int i = 0; i < 4; ++i) {
-            const Projectile& shot = level_.projectile(i);
-            EXPECT_EQ(shot.y, y);
-            lowest = std::min(lowest, shot.speedY);
-            highest = std::max(highest, shot.speedY);
+        for (int i = 1; i < 4; ++i) {
+            EXPECT_EQ(level_.projectile(i).y, level_.projectile(0).y);
         }
-        EXPECT_LE(highest - lowest, 1);
-        if (y == 83) {
-            ++upper;
-            EXPECT_GE(lowest, -5);
-            EXPECT_LE(highest, -1);
-        } else {
-            ++lower;
-            EXPECT_EQ(y, 509);
-            EXPECT_GE(lowest, -1);
-            EXPECT_LE(highest, 3);
-        }
+        mouths.insert(level_.projectile(0).y);
     }
-    EXPECT_GT(upper, 0);
-    EXPECT_GT(lower, 0);
+    EXPECT_EQ(mouths.size(), 2u);
 }
 
 TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
