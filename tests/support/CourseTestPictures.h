@@ -37,8 +37,6 @@ class CourseTestPictures {
 // 3's left half transparent; near picture n is (10 + 2n) by (6 + n).
 struct Course1Pictures {
     static constexpr TestRgb kBackground{10, 20, 90};
-    static constexpr TestRgb kFar{60, 60, 60};
-    static constexpr TestRgb kNear{90, 90, 110};
     static constexpr TestRgb kGate{20, 220, 20};
     static constexpr TestRgb kObstacle{200, 120, 30};
     static constexpr TestRgb kZero{250, 250, 250};
@@ -72,9 +70,7 @@ struct Course2Pictures {
     static constexpr TestRgb kHalvingColour{0, 0, 200};
     static constexpr TestRgb kDigitZeroColour{100, 100, 100};
     static constexpr TestRgb kDigitOneColour{150, 150, 150};
-    static constexpr TestRgb kDigitFiveColour{200, 200, 200};
     static constexpr int kFloorWidth = 400;
-    static constexpr int kFloorHeight = 60;
     // The path of course 2's picture file number in folder.
     static std::string course2File(const TempFolder& folder, int number) {
         return folder.file("data/L2/" + std::to_string(number) + ".obx");
@@ -87,8 +83,6 @@ struct Course2Pictures {
 // digits 20x30 ("1" and "5" grey 200, "0" grey 100), bonuses 30x20 and 40x24.
 struct Course3Pictures {
     static constexpr int kTopBandHeight = 50;
-    static constexpr int kBottomBandHeight = 30;
-    static constexpr int kBackgroundWidth = 100;
 };
 
 // Bands 800x50, background 800x10, obstacles 60x60, craft 84x40; ceiling
@@ -97,27 +91,21 @@ struct Course3Pictures {
 // columns; brain and segment 40x40; shots 10x10; beam openings 10x10; beams
 // 513x24; bonus 40x40.
 struct Course4Pictures {
-    static constexpr TestRgb kCraft{20, 20, 200};
     static constexpr TestRgb kBackground{10, 10, 10};
     static constexpr TestRgb kTopBand{200, 100, 50};
     static constexpr TestRgb kBottomBand{200, 110, 60};
     static constexpr TestRgb kCue{250, 250, 0};
     static constexpr TestRgb kArrow{0, 250, 250};
     static constexpr TestRgb kObstacle{40, 200, 90};
-    static constexpr TestRgb kScenery{60, 60, 120};
     static constexpr TestRgb kChamber{120, 40, 120};
     static constexpr TestRgb kWall{140, 60, 100};
-    static constexpr TestRgb kBackWall{30, 60, 30};
     static constexpr TestRgb kBrain{230, 150, 170};
     static constexpr TestRgb kBrainFlash{250, 250, 250};
     static constexpr TestRgb kSegment{150, 90, 110};
     static constexpr TestRgb kSegmentFlash{240, 240, 200};
     static constexpr TestRgb kShot{100, 250, 100};
-    static constexpr TestRgb kFade{0, 0, 0};
     static constexpr TestRgb kBeam0{0, 0, 250};
     static constexpr TestRgb kBeam1{0, 120, 250};
-    static constexpr TestRgb kDigit{250, 200, 200};
-    static constexpr TestRgb kBonus{200, 200, 40};
     static TestRgb openingColour(int frame) {
         return TestRgb{static_cast<std::uint8_t>(50 + 40 * frame), 30, 220};
     }

@@ -13,13 +13,13 @@ void GameDriver::noteMode() {
 }
 
 int GameDriver::frame(KeyState keys, bool render) {
-    lastSound_ = step_.logicFrame(keys);
+    const int sound = step_.logicFrame(keys);
     ++frames_;
     if (render) {
         game_.render();
     }
     noteMode();
-    return lastSound_;
+    return sound;
 }
 
 int GameDriver::escape() {

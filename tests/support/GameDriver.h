@@ -28,7 +28,6 @@ class GameDriver {
     int escape();
 
     int frames() const { return frames_; }
-    int lastSound() const { return lastSound_; }
     // Every mode the game was in, from the one it had when the driver began.
     const std::vector<ModeChange>& modeChanges() const { return changes_; }
     std::vector<int> modeSequence() const;
@@ -39,6 +38,5 @@ class GameDriver {
     Game& game_;
     FrameStep step_;
     int frames_ = 0;
-    int lastSound_ = kNoSound;
     std::vector<ModeChange> changes_;
 };

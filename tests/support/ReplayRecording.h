@@ -21,7 +21,8 @@ struct ReplayFrame {
     bool operator==(const ReplayFrame& o) const { return escape == o.escape && keys == o.keys; }
 };
 
-// What a replay ends with, and the fingerprint of every frame on the way.
+// What a replay ends with, and the fingerprint of every frame on the way
+// (read back from a file: the fingerprints alone).
 struct ReplayOutcome {
     std::vector<ModeChange> modes;
     int mode = 0;
@@ -51,7 +52,6 @@ class ReplayRecording {
 
   private:
     std::string readKeys(const std::string& line);
-    std::string readOutcome(const std::string& line);
     std::string readDigests(const std::string& line);
 
     bool pendingEscape_ = false;

@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "StoredHighscores.h"
 #include "WholeGameFixture.h"
 #include "highscore/HighscoreFile.h"
 #include "highscore/HighscoreTable.h"
@@ -111,10 +110,6 @@ class FaultsTest : public WholeGameFixture {
         ASSERT_EQ(0, saveHighscoreTable(table));
     }
 
-    std::string storedBytes() const {
-        StoredHighscores stored;
-        return stored.read(folder_.path()) ? stored.bytes() : "";
-    }
     bool exists(const char* relative) const { return fs::exists(folder_.file(relative)); }
 
     // From the menu's first page, a one-life game: near passes in course 1,
@@ -220,15 +215,14 @@ TEST_F(FaultsTest, AFailedHighscoreWriteKeepsEveryStoredEntry) {
     playToGameOver();
     ASSERT_EQ(ModeNameEntry, game_->mode());
     typeName("after");
-    StoredHighscores after;
-    ASSERT_TRUE(after.read(folder_.path()));
-    EXPECT_TRUE(after.wellFormed());
-    const int entry = after.find("AFTER");
+    const HighscoreTable after = storedTable();
+    EXPECT_TRUE(after.checksumMatches());
+    const int entry = entryNamed(after, "AFTER");
     ASSERT_NE(-1, entry);
     std::vector<std::string> kept;
     for (int e = 0; e < 5; ++e) {
         if (e != entry) {
-            kept.push_back(after.name(e));
+            kept.push_back(after.slot(HighscoreTable::nameSlot(e)));
         }
     }
     EXPECT_EQ((std::vector<std::string>{"ACE", "BEE", "CAT", "DOG"}), kept)

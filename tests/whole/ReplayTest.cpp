@@ -51,6 +51,17 @@ TEST_F(ReplayDriftTest, AChangedKeyIsNamedByItsFrame) {
     EXPECT_EQ(120, play(recording));
 }
 
+// Leaving a course by Escape enters no score, however high.
+TEST_F(ReplayDriftTest, EscapeOutOfACourseStoresNothing) {
+    const std::string table = storedBytes();
+    ASSERT_EQ(0, play(recorded("menu-to-course1")));
+    ASSERT_GT(game_->score1(), 100) << "enough for the default table";
+    escape();
+    idle(2);
+    EXPECT_EQ(ModeMenu, game_->mode());
+    EXPECT_EQ(table, storedBytes());
+}
+
 // The replays' pictures stand in for every picture of the generated run
 // folder (whose files are the ones the game loads), each at its place.
 TEST(ReplayPicturesTest, FixedPicturesStandInForEveryGeneratedPicture) {

@@ -50,7 +50,6 @@ void ScoreLedger::before(const Player& craft, int score) {
                << "frame " << frame << ": the score went from " << scoreBefore_ << " to " << score
                << (hit ? " with" : " without") << " a hit, which no single result does";
     }
-    lastResult_ = result;
     rams_ += result >= 1100 && result < 2000 ? 1 : 0;
     nearPasses_ += result > 1000 && result < 1100 ? 1 : 0;
     total_ = ScoreRules::scoreAfter(total_, result);

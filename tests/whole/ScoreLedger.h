@@ -18,8 +18,6 @@ class ScoreLedger {
 
     // The score the applied results add up to.
     int total() const { return total_; }
-    // The result the ledger took for the last frame (0 for none).
-    int lastResult() const { return lastResult_; }
     int nearPasses() const { return nearPasses_; }
     int rams() const { return rams_; }
 
@@ -30,7 +28,6 @@ class ScoreLedger {
     int scoreBefore_ = 0;
     bool mayBeHit_ = false;
     int total_ = 0;
-    int lastResult_ = 0;
     int nearPasses_ = 0;
     int rams_ = 0;
 };

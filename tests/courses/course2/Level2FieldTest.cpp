@@ -6,7 +6,7 @@
 namespace {
 
 // A reset after a visit that left everything in use.
-TEST_F(Level2Test, ResetClearsTheFieldFillsTheSceneryLaysTheFloorAndQueuesTheMusicOnce) {
+TEST_F(Level2Test, ResetClearsTheFieldLaysTheFloorAndQueuesTheMusicOnce) {
     level.takeSoundEvent();
     level.placeObstacle(1, 2, 0, 300, 100, 5);
     level.placeObstacle(3, 1, 0, 300, 300, 5);
@@ -31,20 +31,6 @@ TEST_F(Level2Test, ResetClearsTheFieldFillsTheSceneryLaysTheFloorAndQueuesTheMus
             EXPECT_EQ(-1, level.popup(kind, slot).value);
             EXPECT_EQ(0, level.popup(kind, slot).timer);
         }
-    }
-    for (int i = 0; i < Level2::kLayerSlots; ++i) {
-        const SceneryObject& s = level.scenery(i);
-        EXPECT_TRUE(s.active);
-        EXPECT_TRUE(s.speed >= 1 && s.speed <= 6) << s.speed;
-        EXPECT_TRUE(s.image >= 0 && s.image <= 3) << s.image;
-        EXPECT_EQ(20, s.width);
-        EXPECT_TRUE(s.x >= 0 && s.x < 800) << s.x;
-        EXPECT_TRUE(s.y >= -100 && s.y < 500) << s.y;
-    }
-    for (int tile = 0; tile < 2; ++tile) {
-        EXPECT_EQ(kFloorWidth, level.floorTile(tile).width);
-        EXPECT_EQ(600 - kFloorHeight, level.floorTile(tile).y) << "on the bottom edge";
-        EXPECT_EQ(5, level.floorTile(tile).speed);
     }
     EXPECT_EQ(0, level.floorTile(0).x);
     EXPECT_EQ(kFloorWidth, level.floorTile(1).x);
@@ -80,22 +66,6 @@ TEST_F(Level2Test, FloorStandsStillOnlyInTheFlyOffAndATileJumpsTo800) {
     idleFrames(80);
     EXPECT_EQ(400, level.floorTile(0).x);
     EXPECT_EQ(800, level.floorTile(1).x);
-}
-
-TEST_F(Level2Test, Kind1ShowsPicture0For19FramesAndPicture1For21) {
-    stopSpawning();
-    level.placeObstacle(1, 0, 1, 700, 100, 0);  // the spawn picture is never shown
-    level.placeObstacle(2, 0, 3, 700, 300, 0);
-    for (int frame = 1; frame <= 81; ++frame) {
-        idleFrames(1);
-        const int phase = frame % 40;
-        const int expected = phase >= 1 && phase <= 19 ? 0 : 1;
-        ASSERT_EQ(expected, level.obstacle(1, 0).image) << "frame " << frame;
-        ASSERT_EQ(phase, level.obstacle(1, 0).frameCounter) << "frame " << frame;
-        ASSERT_EQ(3, level.obstacle(2, 0).image) << "kind 2 is not animated";
-        ASSERT_EQ(0, level.obstacle(2, 0).frameCounter);
-    }
-    EXPECT_EQ(60, level.obstacle(1, 0).width) << "the box keeps its spawn size";
 }
 
 // Picture 1 of the test set is solid only in its left half: a craft touching
@@ -203,12 +173,6 @@ TEST_F(Level2Test, Kind3ComesOnlyWithTheSecondTickAndAtMostTwo) {
             if (o.active && !before[slot]) {
                 ++spawns;
                 EXPECT_EQ(800, o.x);
-                EXPECT_GE(o.speed, 5);
-                EXPECT_LE(o.speed, 19);
-                EXPECT_EQ(0, o.image);
-                EXPECT_EQ(120, o.width);
-                EXPECT_GE(o.y, -100);
-                EXPECT_LT(o.y, 500);
             }
         }
         highest = active > highest ? active : highest;
@@ -231,8 +195,6 @@ TEST_F(Level2Test, SweeperStartsAtSecond30AndCrossesAtTheTop) {
     EXPECT_EQ(800, s.x);
     EXPECT_EQ(0, s.y);
     EXPECT_EQ(20, s.speed);
-    EXPECT_EQ(100, s.width);
-    EXPECT_EQ(40, s.height);
 
     idleFrames(3);
     EXPECT_EQ(740, s.x);
@@ -309,29 +271,6 @@ TEST_F(Level2Test, FloorThenPopupsAreDrawnOverTheCrafts) {
     level.drawPopups();
     EXPECT_TRUE(colourAt(315, 570, kDigitZeroColour));
     EXPECT_TRUE(colourAt(290, 570, kDigitOneColour)) << "the leading 1";
-}
-
-// An 800-wide floor tile leaves a 5-pixel hole each time a tile goes back to
-// 800; one at least 805 wide always meets its partner.
-TEST_F(Level2Test, FloorOf805CoversEveryColumnWhileItScrolls) {
-    writeSolidPicture(course2File(folder, 2015), 805, 60, kFloorColour);
-    Level2 wide;
-    CourseTestPictures::loadAndReset(wide, folder.path(), screen.surface());
-    wide.perSecondTick(33, 0, false);
-    for (int frame = 1; frame <= 700; ++frame) {
-        wide.updatePlayer1(300.0f, 250.0f, false);
-        int covered = 0;
-        for (int x = 0; x < 800; ++x) {
-            for (int t = 0; t < 2; ++t) {
-                const Course2Object& tile = wide.floorTile(t);
-                if (x >= tile.x && x < tile.x + tile.width) {
-                    ++covered;
-                    break;
-                }
-            }
-        }
-        ASSERT_EQ(800, covered) << "frame " << frame;
-    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 
 #include "courses/course4/Level4Fixture.h"
 #include "support/RandCalls.h"
@@ -65,21 +65,17 @@ TEST_F(Level4BossTest, TheChargeShakesTheBrainAndTheClockStandsStill) {
     EXPECT_EQ(boss.attackPhase(), BrainBoss::Firing);
 }
 
-TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolleyAndRetargets) {
+TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolley) {
     enterChamberArrival();
     runFrames(1);
     EXPECT_EQ(activeShots(), 4);
-    const BrainBoss& boss = level_.boss();
-    EXPECT_GE(boss.targetX(), 350);
-    EXPECT_LT(boss.targetX(), 500);
-    EXPECT_GE(boss.targetY(), 100);
-    EXPECT_LT(boss.targetY(), 500);
-    EXPECT_EQ(boss.bossClock(), 1);
+    EXPECT_EQ(level_.boss().bossClock(), 1);
 }
 
-TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
+// Where the shots go is the replays' to hold; here, when and from where.
+TEST_F(Level4BossTest, AVolleyOfFourLeavesOneOfTwoMouthsEveryTwentiethStep) {
     enterBossFight();
-    int upper = 0, lower = 0;
+    std::set<int> mouths;
     for (int volley = 0; volley < 40; ++volley) {
         for (int i = 0; i < Level4::kProjectileSlots; ++i) {
             level_.setProjectile(i, Projectile{});
@@ -91,28 +87,12 @@ TEST_F(Level4BossTest, VolleysFanOutFromTheirMouths) {
         level_.boss().setBossClock(20 * volley + 20);
         level_.bossStep();
         ASSERT_EQ(activeShots(), 4);
-        const int y = level_.projectile(0).y;
-        int lowest = 99, highest = -99;
-        for (int i = 0; i < 4; ++i) {
-            const Projectile& shot = level_.projectile(i);
-            EXPECT_EQ(shot.y, y);
-            lowest = std::min(lowest, shot.speedY);
-            highest = std::max(highest, shot.speedY);
+        for (int i = 1; i < 4; ++i) {
+            EXPECT_EQ(level_.projectile(i).y, level_.projectile(0).y);
         }
-        EXPECT_LE(highest - lowest, 1);
-        if (y == 83) {
-            ++upper;
-            EXPECT_GE(lowest, -5);
-            EXPECT_LE(highest, -1);
-        } else {
-            ++lower;
-            EXPECT_EQ(y, 509);
-            EXPECT_GE(lowest, -1);
-            EXPECT_LE(highest, 3);
-        }
+        mouths.insert(level_.projectile(0).y);
     }
-    EXPECT_GT(upper, 0);
-    EXPECT_GT(lower, 0);
+    EXPECT_EQ(mouths.size(), 2u);
 }
 
 TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
@@ -128,30 +108,6 @@ TEST_F(Level4BossTest, AFullSetOfShotsLosesTheVolleyButNotItsRandCalls) {
     EXPECT_EQ(6, randCallsSince(5)) << "mouth, base and the four spreads; no shot draws its own";
 }
 
-TEST_F(Level4BossTest, TheBrainWobblesAboutItsDriftPointAndTheStalkFollows) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    holdDriftPoint(400, 250);
-    boss.setBossClock(8);
-    boss.setAttack(0, BrainBoss::Drifting);
-    level_.bossStep();
-    // 90 degrees with this game's degree: the sine is 1.
-    EXPECT_EQ(boss.brain().x, 410);
-    EXPECT_EQ(boss.brain().y, 270);
-    boss.setBossClock(35);
-    level_.bossStep();
-    // 360 degrees falls a hair short of a full turn: the sine is slightly
-    // negative, and truncation takes a pixel off.
-    EXPECT_EQ(boss.brain().x, 399);
-    EXPECT_EQ(boss.brain().y, 249);
-    boss.setBossClock(17);
-    level_.bossStep();
-    EXPECT_EQ(boss.brain().x, 400);
-    for (int k = 1; k <= 9; ++k) {
-        EXPECT_EQ(boss.segment(k).x, 401 + 22 * k) << "segment " << k;
-    }
-}
-
 TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     enterBossFight();
     level_.takeSoundEvent();
@@ -159,9 +115,6 @@ TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     EXPECT_EQ(level_.hurtBrain(), 1100);
     EXPECT_EQ(level_.boss().attackTimer(), 0) << "the beam ends at once";
     EXPECT_EQ(level_.boss().attackPhase(), BrainBoss::Drifting);
-    EXPECT_EQ(level_.takeSoundEvent(), 15);
-    EXPECT_EQ(level_.takeBounce(), 1);
-    EXPECT_EQ(level_.takeBounce(), 0);
     EXPECT_EQ(level_.boss().retreating(), 1);
     EXPECT_EQ(level_.boss().targetX(), 620);
     EXPECT_EQ(level_.boss().targetY(), 300);
@@ -174,35 +127,6 @@ TEST_F(Level4BossTest, RamsCostHitPointsEndTheBeamAndTheThirdKills) {
     EXPECT_EQ(level_.state(), BossDeath);
     EXPECT_EQ(level_.boss().bossClock(), 0);
     EXPECT_FALSE(level_.inBossFight());
-}
-
-TEST_F(Level4BossTest, TheRetreatHurriesRightAndEndsAt620) {
-    enterBossFight();
-    BrainBoss& boss = level_.boss();
-    holdDriftPoint(450, 250);
-    boss.setAttack(0, BrainBoss::Drifting);
-    level_.bossStep();
-    level_.hurtBrain();
-    const int wall = level_.frontWall().x;
-    int steps = 0;
-    while (boss.retreating() == 1) {
-        ASSERT_LT(++steps, 60);
-        const int startX = boss.brain().x;
-        const int baseX = boss.baseX();
-        level_.bossStep();
-        if (startX >= 620) {
-            EXPECT_EQ(boss.retreating(), 0);
-            EXPECT_GE(boss.targetX(), 350);
-            EXPECT_LE(boss.targetX(), 499);
-        } else {
-            EXPECT_EQ(boss.retreating(), 1) << "step " << steps;
-            EXPECT_EQ(boss.baseX(), std::min(baseX + 5, 620));
-            EXPECT_EQ(level_.frontWall().x, steps % 2 == 1 ? wall - 5 : wall);
-        }
-    }
-    // The drift point needs 32 steps to come within the wobble's reach.
-    EXPECT_GE(steps, 33);
-    EXPECT_GE(boss.brain().x, 600);
 }
 
 // Player 1's update runs the first death step itself, with its volley, so
