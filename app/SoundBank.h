@@ -24,7 +24,6 @@ class SoundBank {
     // Opens the audio device (22050 Hz, signed 16-bit, stereo, 4096-sample
     // chunks). False when there is none.
     bool open();
-    bool isOpen() const { return open_; }
     // Loads music 0 to 4, the effects 10 to 16, then music 5 to 8.
     void loadAll();
     // Starts the music or effect of a SoundEvent; 1 when something was

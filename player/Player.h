@@ -56,7 +56,6 @@ class Player {
     int stateTimer() const { return stateTimer_; }
     int explosionFrame() const { return explosionFrame_; }
     int drift() const { return drift_; }
-    int finishFrame() const { return finishFrame_; }
     int course() const { return course_; }
     int playerCount() const { return playerCount_; }
     int trailIndex() const { return trailIndex_; }

@@ -84,7 +84,6 @@ int Level1::updatePlayer1(float x, float y, bool canCollide) {
     bonus_.advance(x, y, canCollide, result);
     nearLayer_.move();
     farLayer_.move();
-    lastResult1_ = result;
     return result;
 }
 
@@ -97,7 +96,6 @@ int Level1::updatePlayer2(float x, float y, bool canCollide) {
             bonus_.takenBy(x, y, result);
         }
     }
-    lastResult2_ = result;
     return result;
 }
 

@@ -59,7 +59,6 @@ class Level1 {
     int minutes() const { return minutes_; }
     int peekSound() const { return pendingSound_.peek(); }
     // What the last update for player 1 or 2 returned.
-    int lastResult(int player) const { return player == 2 ? lastResult2_ : lastResult1_; }
     // Slot accessors take slots 0..14 and entries 0..24.
     const Obstacle& obstacle(int slot) const { return obstacles_.obstacle(slot); }
     const RingFlags& rings(int slot) const { return obstacles_.rings(slot); }
@@ -94,6 +93,4 @@ class Level1 {
     BonusObject bonus_;
     SceneryLayer nearLayer_;
     SceneryLayer farLayer_;
-    int lastResult1_ = 0;
-    int lastResult2_ = 0;
 };

@@ -56,8 +56,6 @@ class Level3 {
     void setState(CourseState state) { state_ = state; }
     int seconds() const { return seconds_; }
     int minutes() const { return minutes_; }
-    Position outro() const { return Position{outroX_, outroY_}; }
-    int pendingSound() const { return pendingSound_.peek(); }
     // The height both band tests use: that of the top band picture.
     int bandHeight() const { return images_[1].height(); }
 

@@ -56,8 +56,6 @@ class BrainBoss {
     int attackPhase() const { return attackPhase_; }
     int retreating() const { return retreating_; }
     int hitPoints() const { return hitPoints_; }
-    int baseX() const { return baseX_; }
-    int baseY() const { return baseY_; }
     int targetX() const { return targetX_; }
     int targetY() const { return targetY_; }
     int yHistory(int i) const { return yHistory_[i]; }

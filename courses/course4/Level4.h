@@ -58,7 +58,6 @@ class Level4 {
     int courseFrames() const { return courseFrames_; }
     int chamberX() const { return chamberX_; }
     int wrapCount() const { return wrapCount_; }
-    int wallShake() const { return wallShake_; }
     int peekSound() const { return sound_.peek(); }
     int damageValue() const { return bottomBand_[1].speed; }
     const BrainBoss& boss() const { return boss_; }
@@ -68,13 +67,9 @@ class Level4 {
     const FieldPiece& bottomBand(int i) const { return bottomBand_[i]; }
     const FieldPiece& chamberPiece(int i) const { return chamberPieces_[i]; }
     const FieldPiece& frontWall() const { return frontWall_; }
-    const FieldPiece& backWall() const { return backWall_; }
-    const FieldPiece& craftBox() const { return craftBox_; }
     const Obstacle& obstacle(int i) const { return obstacles_.obstacle(i); }
     const RingFlags& rings(int i) const { return obstacles_.rings(i); }
     const Projectile& projectile(int i) const { return projectiles_[i]; }
-    const SceneryObject& scenery(int i) const { return scenery_.object(i); }
-    const ScorePopup& popup(int i) const { return obstacles_.popup(i); }
     const BonusObject& bonus() const { return bonus_; }
     const Level4Pictures& pictures() const { return pictures_; }
 
