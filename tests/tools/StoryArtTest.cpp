@@ -7,8 +7,6 @@
 #include <cairo.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -17,6 +15,7 @@
 #include "assetgen/art/StoryBrush.h"
 #include "assets/ObxImage.h"
 #include "frontend/CutscenePlayer.h"
+#include "support/ChildProcess.h"
 #include "support/HeadlessScreen.h"
 #include "support/TempFolder.h"
 
@@ -105,18 +104,13 @@ TEST_F(StoryArtTest, WritesEveryPictureScenesCoverTheScreenAndCaptionsAreLetteri
     }
 }
 
-std::string bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST_F(StoryArtTest, ASecondRunWritesTheSameBytes) {
     TempFolder again;
     AssetWriter writer(again.path(), kStoryArt.files);
     kStoryArt.make(writer);
     for (const char* name : kFiles) {
         const std::string file = std::string("data/MS/") + name + ".obx";
-        EXPECT_TRUE(bytesOf(folder_->file(file)) == bytesOf(again.file(file)))
+        EXPECT_TRUE(readWholeTextFile(folder_->file(file)) == readWholeTextFile(again.file(file)))
             << name << " differs between runs";
     }
 }
