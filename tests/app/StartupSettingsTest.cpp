@@ -48,9 +48,7 @@ TEST(StartupSettingsTest, AnInvisibleDriverCountsAsNoDisplayUnlessAskedFor) {
     EXPECT_TRUE(StartupSettings::showsNothing("dummy", ""));
     EXPECT_TRUE(StartupSettings::showsNothing(nullptr, nullptr));
     EXPECT_FALSE(StartupSettings::showsNothing("x11", nullptr));
-    EXPECT_FALSE(StartupSettings::showsNothing("wayland", nullptr));
     EXPECT_FALSE(StartupSettings::showsNothing("dummy", "dummy"));
-    EXPECT_FALSE(StartupSettings::showsNothing("offscreen", "offscreen"));
 }
 
 }  // namespace

@@ -40,6 +40,20 @@ bool solidAt(const RgbImage& picture, int x, int y) {
     return !(c.r == 255 && c.g == 0 && c.b == 0);
 }
 
+// From the leftmost to the rightmost column with ink.
+int inkWidth(const RgbImage& image) {
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (solidAt(image, x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
 // ---- The shots and the back wall ----------------------------------------------
 
 // Screen pixels where the back wall hides what lies under it: its own solid
@@ -99,7 +113,6 @@ TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
     const int frontX = 800 - front.width();
     // A shot fired while the walls quiver 5 pixels left starts 5 pixels
     // further left, and the walls may be drawn either way round later.
-    int paths = 0, hiddenPaths = 0;
     for (int shift = -5; shift <= 5; shift += 5) {
         const std::vector<bool> mask = hidingMask(front, back, shift);
         for (int image = 0; image < 3; ++image) {
@@ -109,26 +122,16 @@ TEST(Course4ArtTest, TheBackWallLeavesEveryShotOfTheFightInSight) {
                     for (int speedY = mouth.lowestSpeedY; speedY <= mouth.highestSpeedY; ++speedY) {
                         const std::string place = firstHiddenPlace(
                             mask, shot, frontX + mouth.offsetFromWall, mouth.y, speedX, speedY);
-                        ++paths;
-                        if (!place.empty() && hiddenPaths++ == 0) {
-                            ADD_FAILURE() << "shot " << image << " from the " << mouth.name
-                                          << " mouth, speed (" << speedX << ", " << speedY
-                                          << "), walls shifted " << shift << ": " << place;
-                        }
+                        ASSERT_EQ("", place)
+                            << "shot " << image << " from the " << mouth.name << " mouth, speed ("
+                            << speedX << ", " << speedY << "), walls shifted " << shift;
                     }
                 }
             }
         }
     }
-    EXPECT_EQ(0, hiddenPaths) << "of " << paths << " paths";
     // It still shows something: the recess the stalk is rooted in.
-    int solid = 0;
-    for (int y = 0; y < back.height(); ++y) {
-        for (int x = 0; x < back.width(); ++x) {
-            solid += solidAt(back, x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(solid, 0);
+    EXPECT_GT(inkWidth(back), 0);
 }
 
 // ---- Tiles ------------------------------------------------------------------------
@@ -228,20 +231,6 @@ TEST(ReadableArtTest, SewerBandsLeaveTheRespawnRangeClear) {
         EXPECT_LE(image.height(), Player::kRespawnTop) << band;
         EXPECT_GE(600 - image.height(), Player::kRespawnBottom) << band;
     }
-}
-
-// From the leftmost to the rightmost column with ink.
-int inkWidth(const RgbImage& image) {
-    int first = image.width(), last = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (solidAt(image, x, y)) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-        }
-    }
-    return last - first + 1;
 }
 
 TEST(ReadableArtTest, ScoreDigitsAreWideEnoughToReadAsOneNumber) {
