@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "HighscoreFixture.h"
 
@@ -103,17 +104,12 @@ TEST_F(HighscoreFileTest, LinesMayEndInLineFeedAloneOrAtTheEndOfTheFile) {
 
 TEST_F(HighscoreFileTest, NumbersAndTheChecksumWrapRoundWithoutOverflow) {
     HighscoreTable table;
-    table.setSlot(0, " +12abc");
-    table.setSlot(1, "-7");
-    table.setSlot(2, "abc");
-    table.setSlot(3, "- 5");
-    EXPECT_EQ(12, table.number(0));
-    EXPECT_EQ(-7, table.number(1));
-    EXPECT_EQ(0, table.number(2));
-    EXPECT_EQ(0, table.number(3));
-    EXPECT_EQ(0, table.number(4));
-    table.setSlot(4, "\t\n\v\f\r 9");
-    EXPECT_EQ(9, table.number(4)) << "white space before a number is skipped";
+    const std::pair<const char*, int> numbers[] = {{" +12abc", 12}, {"-7", -7},          {"abc", 0},
+                                                   {"- 5", 0},      {"\t\n\v\f\r 9", 9}, {"", 0}};
+    for (const auto& [text, value] : numbers) {
+        table.setSlot(0, text);
+        EXPECT_EQ(value, table.number(0)) << text;
+    }
 
     for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
         table.setSlot(HighscoreTable::livesSlot(entry), "0");
