@@ -69,19 +69,6 @@ TEST_F(GameTest, CourseOneStartsANewGameAndLaterCoursesCarryItOn) {
     }
 }
 
-TEST_F(GameTest, ClockCountsMinutesWithoutLimit) {
-    load();
-    runClock(0, 59);
-    EXPECT_EQ(59, game->seconds());
-    EXPECT_EQ(0, game->minutes());
-    runClock(0, 1);
-    EXPECT_EQ(0, game->seconds());
-    EXPECT_EQ(1, game->minutes());
-    runClock(0, 125 * 60);
-    EXPECT_EQ(0, game->seconds());
-    EXPECT_EQ(126, game->minutes());
-}
-
 // That every course pauses and goes on is CoursePauseTest's; here the
 // toggle itself and the stopped clock.
 TEST_F(GameTest, SpaceTogglesThePauseOncePerPressAndThePauseStopsTheClock) {
