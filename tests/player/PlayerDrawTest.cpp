@@ -143,9 +143,7 @@ TEST_F(PlayerDrawTest, PictureFollowsTheState) {
 }
 
 TEST_F(PlayerDrawTest, SecondCraftHasItsOwnCraftFlyOffAndFirstExplosionPictures) {
-    Player one(1);
     Player two(2);
-    load(one);
     load(two);
     two.start(1);
     two.setLives(3);
