@@ -267,10 +267,6 @@ TEST_F(MenuTest, PagesDrawTheirPicturesOnce) {
         render();
         EXPECT_EQ(c.pictures, shown()) << c.keys.size() << " keys";
     }
-    for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
-        EXPECT_STREQ("", menu.table().slot(HighscoreTable::nameSlot(entry)));
-    }
-    EXPECT_FALSE(std::filesystem::exists(folder.file(kHighscorePath)));
 }
 
 TEST_F(MenuTest, OptionsPageDrawsItsItemsKnobLivesAndPlayers) {
