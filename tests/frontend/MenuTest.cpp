@@ -220,7 +220,7 @@ TEST_F(MenuTest, VolumeRepeatsEveryFrameAndMovesTheKnob) {
     EXPECT_EQ(124, menu.musicVolume()) << "a new visit keeps the volume";
 }
 
-TEST_F(MenuTest, ListPagesReturnToTheItemThatOpenedThem) {
+TEST_F(MenuTest, ListPageReturnsToTheItemThatOpenedIt) {
     press(SDLK_DOWN);
     press(SDLK_DOWN);
     frame({SDLK_RETURN});
@@ -231,13 +231,6 @@ TEST_F(MenuTest, ListPagesReturnToTheItemThatOpenedThem) {
     press(SDLK_RETURN);
     EXPECT_EQ(MainPage, menu.page());
     EXPECT_EQ(2, menu.cursor());
-
-    press(SDLK_DOWN);
-    press(SDLK_RETURN);
-    EXPECT_EQ(InfoPage, menu.page());
-    press(SDLK_RETURN);
-    EXPECT_EQ(MainPage, menu.page());
-    EXPECT_EQ(3, menu.cursor());
 }
 
 // The main page with the cursor's item selected, the information page, and
