@@ -231,15 +231,14 @@ TEST_F(CourseRulesTest, BossCourseHitsOnZeroBouncesAndFinishes) {
     course.finished = true;
     rules().bossFrame(course, keys.keys());
     EXPECT_EQ("p1.course5 p1.input update1 p1.hit0 setMode7 update2 p2.bounce setMode7", calls());
-}
 
-TEST_F(CourseRulesTest, OnePlayerBossFrameLeavesPlayerTwoAlone) {
-    FakeBoss course{log};
-    course.finished = true;
+    // One player: no bubbles before the boss fight, and player 2 is left alone.
+    playerCount = 1;
+    course.bossFight = false;
+    course.result1 = -1;
     course.result2 = 500;
     p1.inputResult = -1;
     rules().bossFrame(course, keys.keys());
-    // No bubbles before the boss fight.
     EXPECT_EQ("p1.input gameOver update1 setMode7", calls());
 }
 

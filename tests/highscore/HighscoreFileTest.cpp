@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "HighscoreFixture.h"
 
@@ -37,23 +38,7 @@ TEST_F(HighscoreFileTest, DefaultTableIsStoredShiftedAndReadsBackWithItsChecksum
     HighscoreTable table;
     loadHighscoreTable(table);
     EXPECT_EQ(HighscoreTable::defaults(), table);
-    EXPECT_EQ(1515, table.checksum());
     EXPECT_EQ(kDefaultText, storedText()) << "a valid file is left as it was";
-}
-
-TEST_F(HighscoreFileTest, ChangedScoreByteMakesTheNextLoadReturnAndStoreTheDefaults) {
-    writeStoredText(textOf(sampleTable()));
-    std::string bytes = storedBytes();
-    // "9000" is the third line; make it "9100".
-    const size_t at = bytes.find(static_cast<char>('9' - 25), 14);
-    ASSERT_NE(std::string::npos, at);
-    bytes[at + 1] = static_cast<char>('1' - 25);
-    writeStoredBytes(bytes);
-
-    HighscoreTable table;
-    loadHighscoreTable(table);
-    EXPECT_EQ(HighscoreTable::defaults(), table);
-    EXPECT_EQ(kDefaultText, storedText());
 }
 
 TEST_F(HighscoreFileTest, MissingFileReadsEmptyAndOnlyASaveCreatesIt) {
@@ -84,9 +69,11 @@ TEST_F(HighscoreFileTest, NineLetterNameSurvivesAndALongerLineEndsTheReading) {
     for (int i = 4; i < HighscoreTable::kSlots; ++i) {
         EXPECT_STREQ("", table.slot(i)) << "slot " << i;
     }
-    // Judged by what was read: 505 against an empty checksum slot.
+    // Judged by what was read: 505 against an empty checksum slot, so the
+    // defaults are returned and stored in its place.
     loadHighscoreTable(table);
     EXPECT_EQ(HighscoreTable::defaults(), table);
+    EXPECT_EQ(kDefaultText, storedText());
 }
 
 TEST_F(HighscoreFileTest, LinesMayEndInLineFeedAloneOrAtTheEndOfTheFile) {
@@ -103,17 +90,12 @@ TEST_F(HighscoreFileTest, LinesMayEndInLineFeedAloneOrAtTheEndOfTheFile) {
 
 TEST_F(HighscoreFileTest, NumbersAndTheChecksumWrapRoundWithoutOverflow) {
     HighscoreTable table;
-    table.setSlot(0, " +12abc");
-    table.setSlot(1, "-7");
-    table.setSlot(2, "abc");
-    table.setSlot(3, "- 5");
-    EXPECT_EQ(12, table.number(0));
-    EXPECT_EQ(-7, table.number(1));
-    EXPECT_EQ(0, table.number(2));
-    EXPECT_EQ(0, table.number(3));
-    EXPECT_EQ(0, table.number(4));
-    table.setSlot(4, "\t\n\v\f\r 9");
-    EXPECT_EQ(9, table.number(4)) << "white space before a number is skipped";
+    const std::pair<const char*, int> numbers[] = {{" +12abc", 12}, {"-7", -7},          {"abc", 0},
+                                                   {"- 5", 0},      {"\t\n\v\f\r 9", 9}, {"", 0}};
+    for (const auto& [text, value] : numbers) {
+        table.setSlot(0, text);
+        EXPECT_EQ(value, table.number(0)) << text;
+    }
 
     for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
         table.setSlot(HighscoreTable::livesSlot(entry), "0");

@@ -20,17 +20,6 @@ void explodeAndReturn(Player& p) {
     fly(p, HeldKeys(), 49);
 }
 
-TEST(PlayerMovement, StartPutsEachCraftAtItsPoint) {
-    Player one(1), two(2);
-    one.start(2, 2);
-    two.start(2);
-    EXPECT_EQ(50.0f, one.x());
-    EXPECT_EQ(200.0f, one.y());
-    EXPECT_EQ(50.0f, two.x());
-    EXPECT_EQ(250.0f, two.y());
-    EXPECT_TRUE(one.isFlying());
-}
-
 TEST(PlayerMovement, SpeedBuildsWithInertiaAndStays) {
     Player p;
     p.start(1, 1);
