@@ -168,8 +168,6 @@ TEST_F(Level1RulesTest, TheEndWaitsForAFlyingCraft) {
     EXPECT_TRUE(level.isPlaying());
     level.perSecondTick(36, 0, false);
     EXPECT_TRUE(level.isPlaying()) << "the only craft is exploding";
-    level.perSecondTick(37, 0, false);
-    EXPECT_TRUE(level.isPlaying());
     level.perSecondTick(38, 0, true);
     EXPECT_FALSE(level.isPlaying());
     EXPECT_EQ(Approach, level.state());

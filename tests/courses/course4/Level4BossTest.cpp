@@ -32,37 +32,27 @@ TEST_F(Level4BossTest, TheBeamCycleBeginsOnlyWithTheBrainAtOrLeftOf520) {
     boss.setAttack(159, BrainBoss::Drifting);
     level.bossStep();
     EXPECT_EQ(boss.attackTimer(), 160);
+    // Until the beam is over the brain and the clock stand still, but the
+    // charge shakes the brain on its odd steps.
+    const int x = boss.brain().x;
+    const int y = boss.brain().y;
+    const int clock = boss.bossClock();
+    const int shots = activeShots();
     for (int step = 161; step <= 220; ++step) {
         level.bossStep();
         const int expected = step < 175   ? BrainBoss::Charging
                              : step < 220 ? BrainBoss::Firing
                                           : BrainBoss::Drifting;
         EXPECT_EQ(boss.attackPhase(), expected) << "step " << step;
+        if (step < 220) {
+            const int shake = step <= 174 && step % 2 == 1 ? 3 : 0;
+            EXPECT_EQ(boss.brain().y, y + shake) << "step " << step;
+            EXPECT_EQ(boss.brain().x, x);
+            EXPECT_EQ(boss.bossClock(), clock);
+        }
     }
     EXPECT_EQ(boss.attackTimer(), 0);
-}
-
-TEST_F(Level4BossTest, TheChargeShakesTheBrainAndTheClockStandsStill) {
-    enterBossFight();
-    BrainBoss& boss = level.boss();
-    holdDriftPoint(400, 250);
-    boss.setBossClock(5);
-    boss.setAttack(158, BrainBoss::Drifting);
-    level.bossStep();
-    level.bossStep();  // attackTimer 160: the last drift step
-    const int x = boss.brain().x;
-    const int y = boss.brain().y;
-    const int clock = boss.bossClock();
-    const int shots = activeShots();
-    for (int step = 161; step <= 219; ++step) {
-        level.bossStep();
-        const int shake = step <= 174 && step % 2 == 1 ? 3 : 0;
-        EXPECT_EQ(boss.brain().y, y + shake) << "step " << step;
-        EXPECT_EQ(boss.brain().x, x);
-        EXPECT_EQ(boss.bossClock(), clock);
-    }
     EXPECT_EQ(activeShots(), shots);
-    EXPECT_EQ(boss.attackPhase(), BrainBoss::Firing);
 }
 
 TEST_F(Level4BossTest, TheFirstArrivalStepFiresAVolley) {
