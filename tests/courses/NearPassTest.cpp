@@ -67,15 +67,6 @@ TEST(NearPass, PopupShowsAboveTheObstaclesCentre) {
     EXPECT_FLOAT_EQ(101 + 20 - 11, odd.popup.y);  // halves truncated
 }
 
-TEST(NearPass, NothingPaidLeavesThePopupAlone) {
-    Pass pass;
-    pass.popup.value = 10;
-    pass.popup.timer = 7;
-    EXPECT_EQ(0, pass.at(100, 100));
-    EXPECT_EQ(10, pass.popup.value);
-    EXPECT_EQ(7, pass.popup.timer);
-}
-
 // The craft's four near-pass points are its top and bottom middle and its two
 // ends 12 above its bottom; the last one that pays sets the result.
 TEST(NearPass, CraftPointsAndTheLastPaymentWins) {

@@ -208,13 +208,9 @@ class Level1DrawTest : public Level1Test {
         }
         return false;
     }
-    void expectColour(int x, int y, TestRgb c, int tolerance = 0) {
+    void expectColour(int x, int y, TestRgb c) {
         ASSERT_FALSE(sceneryAt(x, y)) << "pick another point than " << x << "," << y;
-        Uint8 r, g, b;
-        screen.rgbAt(x, y, r, g, b);
-        EXPECT_NEAR(c.r, r, tolerance) << x << "," << y;
-        EXPECT_NEAR(c.g, g, tolerance) << x << "," << y;
-        EXPECT_NEAR(c.b, b, tolerance) << x << "," << y;
+        EXPECT_TRUE(pixelIs(x, y, c)) << x << "," << y;
     }
 };
 

@@ -1,23 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include "courses/CourseFixture.h"
 #include "courses/course1/Level1.h"
-#include "support/CourseTestPictures.h"
-#include "support/HeadlessScreen.h"
-#include "support/TempFolder.h"
 
-// Course 1 loaded from the tests' own small pictures and freshly reset, with
-// the course music already taken.
-class Level1Test : public ::testing::Test, protected Course1Pictures {
+// Course 1 with the course music already taken.
+class Level1Test : public CourseFixture<Level1, 1, Course1Pictures> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CourseTestPictures::write(folder.path(), 1));
-        CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
+        CourseFixture::SetUp();
         level.takeSoundEvent();
     }
-    // From second 32 on no obstacle comes, so a test's own obstacles are alone.
-    void stopSpawning() { level.perSecondTick(32, 0, false); }
     int activeObstacles() const {
         int n = 0;
         for (int i = 0; i < Level1::kSlots; ++i) {
@@ -25,8 +17,4 @@ class Level1Test : public ::testing::Test, protected Course1Pictures {
         }
         return n;
     }
-
-    HeadlessScreen screen;
-    TempFolder folder;
-    Level1 level;
 };

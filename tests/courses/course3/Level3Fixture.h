@@ -1,22 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include "courses/CourseFixture.h"
 #include "courses/course3/Level3.h"
-#include "support/CourseTestPictures.h"
-#include "support/HeadlessScreen.h"
-#include "support/TempFolder.h"
 
-// A course 3 loaded from the tests' own pictures and reset with the rand
-// sequence at srand(1).
-class Level3Test : public ::testing::Test, protected Course3Pictures {
+class Level3Test : public CourseFixture<Level3, 3, Course3Pictures> {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(CourseTestPictures::write(folder.path(), 3));
-        CourseTestPictures::loadAndReset(level, folder.path(), screen.surface());
-        ASSERT_EQ(kTopBandHeight, level.bandHeight());
-    }
-
     // An obstacle of picture image with its picture's size.
     Obstacle obstacleAt(int image, int x, int y, int speed) const {
         Obstacle o;
@@ -35,10 +23,4 @@ class Level3Test : public ::testing::Test, protected Course3Pictures {
         armed.arm();
         level.setRings(slot, armed);
     }
-    // Seconds past 31 stop the obstacle stream, so a test owns every slot.
-    void stopSpawning() { level.perSecondTick(33, 0, true); }
-
-    HeadlessScreen screen;
-    TempFolder folder;
-    Level3 level;
 };

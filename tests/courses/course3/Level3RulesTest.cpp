@@ -41,26 +41,11 @@ TEST_F(Level3RulesTest, NearPassReplacesABandContactInTheSameFrame) {
     EXPECT_EQ(11, level.takeSoundEvent());
 }
 
-TEST_F(Level3RulesTest, CrashEndsTheSlotLoopButNotTheBonusTest) {
-    for (int i = 0; i < Level3::kSlots; ++i) {
-        place(i, 8, 600, 100, 10);
-        level.setPopup(i, ScorePopup{5, 5, 0.0f, 0.0f});
-    }
+// The bonus is tested after the obstacles, so it still counts in a frame
+// with a crash, and wins.
+TEST_F(Level3RulesTest, ABonusTakenInTheFrameOfACrashWins) {
     place(3, 7, 107, 290, 17);
     level.setRings(3, RingFlags{});
-    EXPECT_EQ(17, level.updatePlayer1(100, 300, true));
-    for (int i = 0; i <= 3; ++i) {
-        EXPECT_EQ(6, level.popup(i).timer) << "slot " << i;
-    }
-    EXPECT_EQ(590, level.obstacle(2).x);
-    EXPECT_EQ(1, level.obstacle(2).frameCounter);
-    for (int i = 4; i < Level3::kSlots; ++i) {
-        EXPECT_EQ(600, level.obstacle(i).x) << "slot " << i;
-        EXPECT_EQ(0, level.obstacle(i).frameCounter) << "slot " << i;
-        EXPECT_EQ(5, level.popup(i).timer) << "slot " << i;
-    }
-
-    // A bonus under the craft still counts after the crash, and wins.
     level.setBonus(bonusAt(1, 130, 290));
     EXPECT_EQ(3000, level.updatePlayer1(100, 300, true));
     EXPECT_FALSE(level.bonus().active);
@@ -94,34 +79,6 @@ TEST_F(Level3RulesTest, SteeringFliesOutOfTheRightEdgeIntoTheBand) {
     EXPECT_EQ(FlyOff, level.state());
     EXPECT_EQ(100, level.progress());
     EXPECT_EQ(815.0f, level.steerOutro(805, 255).x);
-}
-
-// Steers two crafts the way the Game does, player 1 first, and reports
-// which craft's steering made progress reach 100 (0 if neither did).
-int flyOut(Level3& level, Position one, Position two, int& frames) {
-    for (frames = 1; frames < 200; ++frames) {
-        one = level.steerOutro(one.x, one.y);
-        if (level.progress() == 100) {
-            return 1;
-        }
-        two = level.steerOutro(two.x, two.y);
-        if (level.progress() == 100) {
-            return 2;
-        }
-    }
-    return 0;
-}
-
-TEST_F(Level3RulesTest, FirstCraftPastTheEdgeInsideTheBandEndsTheCourse) {
-    int frames = 0;
-    level.setState(Approach);
-    // Player 1 leads but is far from the band; player 2 is already in it.
-    EXPECT_EQ(2, flyOut(level, Position{790, 400}, Position{700, 255}, frames));
-    EXPECT_EQ(11, frames);
-
-    level.setState(Approach);
-    EXPECT_EQ(1, flyOut(level, Position{700, 250}, Position{700, 258}, frames));
-    EXPECT_EQ(11, frames);
 }
 
 TEST_F(Level3RulesTest, HazardBoxesListObstaclesThenBothBands) {

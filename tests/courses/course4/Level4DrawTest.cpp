@@ -3,17 +3,17 @@
 class Level4DrawTest : public Level4Fixture {
   protected:
     void drawOnBlank() {
-        screen_.fill(kBlank.r, kBlank.g, kBlank.b);
-        level_.draw();
+        screen.fill(kBlank.r, kBlank.g, kBlank.b);
+        level.draw();
     }
     static constexpr TestRgb kBlank{77, 77, 77};
 };
 
 TEST_F(Level4DrawTest, TheApproachShowsNothingOfTheChamber) {
     runFrames(10);
-    level_.setProjectile(0, shotAt(100, 200));
-    level_.boss().setBrainPosition(300, 200);
-    level_.setChamberX(-200);
+    level.setProjectile(0, shotAt(100, 200));
+    level.boss().setBrainPosition(300, 200);
+    level.setChamberX(-200);
     drawOnBlank();
     EXPECT_TRUE(pixelIs(105, 205, kBlank));
     EXPECT_TRUE(pixelIs(320, 220, kBlank));
@@ -26,8 +26,8 @@ TEST_F(Level4DrawTest, TheApproachShowsNothingOfTheChamber) {
 TEST_F(Level4DrawTest, TheFightDrawsShotsUnderTheChamberAndTheBrainOverItsStalk) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    level_.setProjectile(0, shotAt(100, 200));
-    level_.setProjectile(1, shotAt(760, 200));  // behind the front wall
+    level.setProjectile(0, shotAt(100, 200));
+    level.setProjectile(1, shotAt(760, 200));  // behind the front wall
     drawOnBlank();
     EXPECT_TRUE(pixelIs(105, 205, kShot));
     EXPECT_TRUE(pixelIs(765, 205, kWall));
@@ -42,7 +42,7 @@ TEST_F(Level4DrawTest, TheFightDrawsShotsUnderTheChamberAndTheBrainOverItsStalk)
 TEST_F(Level4DrawTest, TheBeamOpensInFivePicturesAndThenAlternates) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    BrainBoss& boss = level_.boss();
+    BrainBoss& boss = level.boss();
     for (int timer = 161; timer <= 219; ++timer) {
         const int phase = timer < 175 ? BrainBoss::Charging : BrainBoss::Firing;
         boss.setAttack(timer, phase);
@@ -66,17 +66,17 @@ TEST_F(Level4DrawTest, TheBeamOpensInFivePicturesAndThenAlternates) {
 TEST_F(Level4DrawTest, AHurtBrainFlashesOnEvenSteps) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    level_.boss().setRetreating(1);
-    level_.boss().setAttack(10, BrainBoss::Drifting);
+    level.boss().setRetreating(1);
+    level.boss().setAttack(10, BrainBoss::Drifting);
     drawOnBlank();
     EXPECT_TRUE(pixelIs(435, 255, kBrainFlash));
     EXPECT_TRUE(
-        pixelIs(level_.boss().segment(9).x + 20, level_.boss().segment(9).y + 20, kSegmentFlash));
-    level_.boss().setAttack(11, BrainBoss::Drifting);
+        pixelIs(level.boss().segment(9).x + 20, level.boss().segment(9).y + 20, kSegmentFlash));
+    level.boss().setAttack(11, BrainBoss::Drifting);
     drawOnBlank();
     EXPECT_TRUE(pixelIs(435, 255, kBrain));
-    level_.boss().setRetreating(0);
-    level_.boss().setAttack(10, BrainBoss::Drifting);
+    level.boss().setRetreating(0);
+    level.boss().setAttack(10, BrainBoss::Drifting);
     drawOnBlank();
     EXPECT_TRUE(pixelIs(435, 255, kBrain));
 }
@@ -84,7 +84,7 @@ TEST_F(Level4DrawTest, AHurtBrainFlashesOnEvenSteps) {
 TEST_F(Level4DrawTest, TheCuesComeByCourseFrame) {
     enterBossFight();
     freezeBrainAt(430, 250);
-    level_.takeSoundEvent();
+    level.takeSoundEvent();
     struct Case {
         int frame;
         bool warning;
@@ -94,47 +94,47 @@ TEST_F(Level4DrawTest, TheCuesComeByCourseFrame) {
                           {680, false, false}, {681, false, true}, {729, false, true},
                           {730, false, false}};
     for (const Case& c : cases) {
-        level_.setCourseFrames(c.frame);
+        level.setCourseFrames(c.frame);
         drawOnBlank();
         EXPECT_EQ(pixelIs(305, 105, kCue), c.warning) << c.frame;
         // With the brain at (430, 250) the arrow stands at (190, 230).
         EXPECT_EQ(pixelIs(190, 230, kArrow), c.arrow) << c.frame;
         EXPECT_FALSE(pixelIs(189, 229, kArrow)) << c.frame;
     }
-    EXPECT_EQ(level_.takeSoundEvent(), -1);
+    EXPECT_EQ(level.takeSoundEvent(), -1);
 }
 
 TEST_F(Level4DrawTest, TheBossMusicCueIsOneSlotThatAnUpdateCanReplace) {
-    level_.takeSoundEvent();
-    level_.setCourseFrames(519);
+    level.takeSoundEvent();
+    level.setCourseFrames(519);
     drawOnBlank();
-    EXPECT_EQ(level_.peekSound(), -1);
-    level_.setCourseFrames(520);
+    EXPECT_EQ(level.peekSound(), -1);
+    level.setCourseFrames(520);
     drawOnBlank();
-    EXPECT_EQ(level_.takeSoundEvent(), 8);
+    EXPECT_EQ(level.takeSoundEvent(), 8);
     drawOnBlank();
     // A crash in the next update replaces the cue.
-    EXPECT_EQ(level_.updatePlayer1(100.0f, 10.0f, true), 5);
-    EXPECT_EQ(level_.takeSoundEvent(), 10);
+    EXPECT_EQ(level.updatePlayer1(100.0f, 10.0f, true), 5);
+    EXPECT_EQ(level.takeSoundEvent(), 10);
 }
 
 TEST_F(Level4DrawTest, TheFadeDarkensTheWholeScreenWithTheDeathClock) {
     enterBossFight();
-    screen_.fill(200, 200, 200);
-    level_.drawFade();
+    screen.fill(200, 200, 200);
+    level.drawFade();
     EXPECT_TRUE(pixelIs(10, 10, TestRgb{200, 200, 200}));
-    level_.boss().setHitPoints(1);
-    level_.hurtBrain();
-    level_.boss().setBossClock(32);  // alpha 128
+    level.boss().setHitPoints(1);
+    level.hurtBrain();
+    level.boss().setBossClock(32);  // alpha 128
     for (const int corner : {0, 1}) {
-        screen_.fill(200, 200, 200);
-        level_.drawFade();
+        screen.fill(200, 200, 200);
+        level.drawFade();
         Uint8 r = 0, g = 0, b = 0;
-        screen_.rgbAt(corner * 799, corner * 599, r, g, b);
+        screen.rgbAt(corner * 799, corner * 599, r, g, b);
         EXPECT_NEAR(r, 100, 2);
     }
-    level_.boss().setBossClock(64);  // 256 wraps to transparent
-    screen_.fill(200, 200, 200);
-    level_.drawFade();
+    level.boss().setBossClock(64);  // 256 wraps to transparent
+    screen.fill(200, 200, 200);
+    level.drawFade();
     EXPECT_TRUE(pixelIs(400, 300, TestRgb{200, 200, 200}));
 }

