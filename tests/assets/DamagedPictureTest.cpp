@@ -52,7 +52,14 @@ TEST(DamagedPictureTest, BrokenHeadersAndShortFilesGiveAnAbsentPicture) {
     }
     patchByte(packed, 30, 1);  // run-length packed: no size to check against the file
 
-    for (const std::string& path : {empty, cut, huge, depth, junk, packed}) {
+    const std::string shortHeader = folder.file("short-header.obx");
+    ASSERT_TRUE(TestPicture(4, 4).write(shortHeader));
+    truncate(shortHeader, 32);
+    const std::string noDepth = folder.file("no-depth.obx");
+    ASSERT_TRUE(TestPicture(4, 4).write(noDepth));
+    patchByte(noDepth, 28, 0);
+
+    for (const std::string& path : {empty, cut, huge, depth, junk, packed, shortHeader, noDepth}) {
         ObxImage image;
         EXPECT_EQ(-1, image.load(path.c_str(), screen.surface())) << path;
         EXPECT_EQ(0, image.width());

@@ -96,6 +96,12 @@ TEST_F(HighscoreFileTest, NumbersAndTheChecksumWrapRoundWithoutOverflow) {
         table.setSlot(0, text);
         EXPECT_EQ(value, table.number(0)) << text;
     }
+    // Slots outside the table read empty and take nothing.
+    for (int outside : {-1, HighscoreTable::kSlots}) {
+        table.setSlot(outside, "9");
+        EXPECT_STREQ("", table.slot(outside));
+    }
+    EXPECT_FALSE(table == HighscoreTable::defaults());
 
     for (int entry = 0; entry < HighscoreTable::kEntries; ++entry) {
         table.setSlot(HighscoreTable::livesSlot(entry), "0");
@@ -143,6 +149,12 @@ TEST_F(HighscoreFileTest, SaveThatCannotBeWrittenKeepsTheOldTable) {
 
     EXPECT_EQ(-1, result);
     EXPECT_EQ(before, storedBytes());
+
+    // The finished table cannot take the old one's place.
+    std::filesystem::remove(folder.file(kHighscorePath));
+    std::filesystem::create_directories(folder.file(kHighscorePath) + "/taken");
+    EXPECT_EQ(-1, saveHighscoreTable(sampleTable()));
+    EXPECT_FALSE(std::filesystem::exists(folder.file(kHighscoreNewPath)));
 }
 
 // Random files are the fuzz target's part; here only the huge ones.

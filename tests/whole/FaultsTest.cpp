@@ -123,10 +123,10 @@ class FaultsTest : public WholeGameFixture {
 
     // The real program from the folder, headless, for a while; then asked to
     // end as the system would. Its exit status.
-    int runProgram(const std::vector<std::string>& env) {
+    int runProgram(const std::vector<std::string>& env, const char* option) {
         const std::string program = std::string(KAVREL_BUILD_DIR) + "/run/kavrel";
         ChildProcess game;
-        EXPECT_TRUE(game.start({program}, folder_.path(), env, folder_.file("output.txt")));
+        EXPECT_TRUE(game.start({program, option}, folder_.path(), env, folder_.file("output.txt")));
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         EXPECT_TRUE(game.running()) << readWholeTextFile(folder_.file("output.txt"));
         game.stop(5000);
@@ -270,19 +270,19 @@ TEST_F(FaultsTest, DamagedPicturesAreLeftOutAndOtherDepthsLoad) {
     EXPECT_EQ(ModeCourse1, game_->mode()) << "the course plays on without three obstacles";
 }
 
-// The program itself, started without its sound and then without an audio
-// device, runs on in silence until it is asked to end.
+// The program itself, started full screen without its sound and then in a
+// window without an audio device, runs on in silence until asked to end.
 TEST_F(FaultsTest, TheProgramRunsWithoutSoundFilesAndWithoutAnAudioDevice) {
     ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"X.bmp"}));
     // A picture in plain BMP form comes out disguised once it has loaded.
     std::fstream(folder_.file("data/MU/mu002.obx"), std::ios::in | std::ios::out | std::ios::binary)
         .write("BM", 2);
     EXPECT_FALSE(exists("sound"));
-    EXPECT_EQ(0, runProgram({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}));
+    EXPECT_EQ(0, runProgram({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, "--fullscreen"));
     EXPECT_EQ("0000", readFileStart(folder_.file("data/MU/mu002.obx"), 4));
 
     ASSERT_TRUE(GeneratedRunFolder::copyInto(folder_.path(), {"sound"}));
-    EXPECT_EQ(0, runProgram({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=nosuchdevice"}));
+    EXPECT_EQ(0, runProgram({"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=nosuchdevice"}, "--window"));
 }
 
 }  // namespace
