@@ -20,7 +20,7 @@ int Application::run(int argc, char** argv) {
     const int fullScreen = options.fullScreen() != CommandLine::kAsSaved
                                ? options.fullScreen()
                                : StartupSettings::readFullScreen(StartupSettings::kStartupFile);
-    WindowScale::setUp(options.scale());
+    WindowScale::setUp(options.scale(), fullScreen != 0);
     if (!startSdl()) {
         return 1;
     }

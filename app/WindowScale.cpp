@@ -36,7 +36,7 @@ double WindowScale::fitting(int desktopWidth, int desktopHeight) {
     return kFactors[0];
 }
 
-void WindowScale::setUp(double forced) {
+void WindowScale::setUp(double forced, bool fullScreen) {
     double factor = forced;
     if (!offered(factor)) {
         int width = 0;
@@ -49,6 +49,10 @@ void WindowScale::setUp(double forced) {
     char text[16];
     std::snprintf(text, sizeof text, "%g", factor);
     setenv(kVariable, text, 1);
+    // A whole factor is sharpest, and cheapest to present, sampled nearest;
+    // a fractional stretch or full screen looks smoother blended.
+    const bool whole = factor == static_cast<int>(factor);
+    setenv(kMethodVariable, whole && !fullScreen ? "nearest" : "linear", 0);
 }
 
 // sdl12-compat takes its settings as SDL starts, so the desktop is looked at

@@ -23,15 +23,28 @@ TEST(WindowScaleTest, TheLargestWindowWithinNinetyPercentOfTheDesktop) {
 // The dummy display is 1024 by 768: a plain 800 by 600 window fits it.
 TEST(WindowScaleTest, AForcedFactorWinsThenThePlayersOwnSetting) {
     const char* name = WindowScale::kVariable;
-    unsetenv(name);
-    WindowScale::setUp(0.0);
-    EXPECT_STREQ("1", std::getenv(name));
-    WindowScale::setUp(2.5);
-    EXPECT_STREQ("2.5", std::getenv(name));
+    const char* method = WindowScale::kMethodVariable;
+    struct Case {
+        double forced;
+        bool fullScreen;
+        const char* factor;
+        const char* sampling;
+    };
+    for (const Case& c : {Case{0.0, false, "1", "nearest"}, Case{2.5, false, "2.5", "linear"},
+                          Case{2.0, true, "2", "linear"}}) {
+        unsetenv(name);
+        unsetenv(method);
+        WindowScale::setUp(c.forced, c.fullScreen);
+        EXPECT_STREQ(c.factor, std::getenv(name));
+        EXPECT_STREQ(c.sampling, std::getenv(method)) << c.factor;
+    }
     setenv(name, "1.25", 1);
-    WindowScale::setUp(0.0);
+    WindowScale::setUp(0.0, false);
     EXPECT_STREQ("1.25", std::getenv(name));
+    WindowScale::setUp(3.0, false);
+    EXPECT_STREQ("linear", std::getenv(method)) << "the player's own choice stays";
     unsetenv(name);
+    unsetenv(method);
 }
 
 }  // namespace

