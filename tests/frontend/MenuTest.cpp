@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "highscore/HighscoreFile.h"
@@ -67,23 +68,25 @@ class MenuTest : public ::testing::Test {
     // How many copies of each picture the screen shows, by its pixels
     // (every picture is 6 by 6, and no two overlap).
     std::map<std::string, int> shown() const {
-        std::map<std::string, int> copies;
+        std::unordered_map<Uint32, std::string> names;
+        for (const auto& [name, c] : colours) {
+            names[c.r << 16 | c.g << 8 | c.b] = name;
+        }
+        std::map<std::string, int> pixels;
         for (int y = 0; y < 600; ++y) {
             for (int x = 0; x < 800; ++x) {
                 Uint8 r, g, b;
                 screen.rgbAt(x, y, r, g, b);
-                for (const auto& [name, c] : colours) {
-                    copies[name] += r == c.r && g == c.g && b == c.b;
+                const auto found = names.find(r << 16 | g << 8 | b);
+                if (found != names.end()) {
+                    ++pixels[found->second];
                 }
             }
         }
-        std::map<std::string, int> pictures;
-        for (const auto& [name, pixels] : copies) {
-            if (pixels > 0) {
-                pictures[name] = pixels / 36;
-            }
+        for (auto& [name, count] : pixels) {
+            count /= 36;
         }
-        return pictures;
+        return pixels;
     }
     std::map<std::string, int> shownOnce(std::initializer_list<const char*> names) const {
         std::map<std::string, int> pictures;

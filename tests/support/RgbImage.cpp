@@ -4,12 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-constexpr RgbImage::Rgb kTransparentRed{255, 0, 0};
-
-}  // namespace
-
 RgbImage::RgbImage(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, Rgb{0, 0, 0}) {}
 
@@ -57,22 +51,4 @@ bool RgbImage::readPictureBytes(std::string bytes) {
     const bool read = readSurface(surface);
     SDL_FreeSurface(surface);
     return read;
-}
-
-double RgbImage::shownShare(const RgbImage& picture, int x, int y) const {
-    int visible = 0;
-    int shown = 0;
-    for (int py = 0; py < picture.height(); ++py) {
-        for (int px = 0; px < picture.width(); ++px) {
-            const Rgb c = picture.at(px, py);
-            const int sx = x + px;
-            const int sy = y + py;
-            if (c == kTransparentRed || sx < 0 || sy < 0 || sx >= width_ || sy >= height_) {
-                continue;
-            }
-            ++visible;
-            shown += at(sx, sy) == c ? 1 : 0;
-        }
-    }
-    return visible == 0 ? 0.0 : static_cast<double>(shown) / visible;
 }

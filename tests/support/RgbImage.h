@@ -35,11 +35,6 @@ class RgbImage {
     Rgb at(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
     void set(int x, int y, Rgb c) { pixels_[static_cast<size_t>(y) * width_ + x] = c; }
 
-    // Of the picture's visible (not pure red) pixels that fall inside this
-    // image when the picture's corner is at (x, y), the share this image
-    // shows exactly; 0 when none falls inside.
-    double shownShare(const RgbImage& picture, int x, int y) const;
-
   private:
     int width_ = 0;
     int height_ = 0;
