@@ -9,16 +9,21 @@
 class FramePacer {
   public:
     static constexpr Uint32 kFrameMs = 33;
-    static constexpr Uint32 kLongestIdleMs = 4;
+    // A wait is slept in one go to kWakeBeforeFrameMs before the frame, then
+    // to its last millisecond, which is slept alone: few wake-ups, and one
+    // that comes a little late on a busy machine still starts the frame on
+    // its tick.
+    static constexpr Uint32 kWakeBeforeFrameMs = 3;
 
     bool frameDue(Uint32 now) const { return now - lastFrameTicks_ > kFrameMs; }
     void frameStarted(Uint32 now) { lastFrameTicks_ = now; }
-    // How long a pass with nothing to do at now (no frame due) sleeps. Short
-    // sleeps wake on time even on a busy machine, and the millisecond before
-    // the frame is slept alone, so the frame starts on its tick.
+    // How long a pass with nothing to do at now (no frame due) sleeps.
     Uint32 idleMs(Uint32 now) const {
         const Uint32 untilDue = kFrameMs + 1 - (now - lastFrameTicks_);
-        return untilDue > kLongestIdleMs ? kLongestIdleMs : untilDue > 1 ? untilDue - 1 : 1;
+        if (untilDue > kWakeBeforeFrameMs + 1) {
+            return untilDue - kWakeBeforeFrameMs;
+        }
+        return untilDue > 1 ? untilDue - 1 : 1;
     }
 
   private:
