@@ -30,22 +30,71 @@ void put32(unsigned char* p, unsigned v) {
     }
 }
 
+void encodePixel(TestRgb c, int bits, std::vector<TestRgb>& palette, unsigned char* p) {
+    if (bits == 24) {
+        p[0] = c.b;
+        p[1] = c.g;
+        p[2] = c.r;
+    } else if (bits == 16) {
+        const unsigned v = (c.r >> 3u) << 11 | (c.g >> 2u) << 5 | (c.b >> 3u);
+        p[0] = static_cast<unsigned char>(v);
+        p[1] = static_cast<unsigned char>(v >> 8);
+    } else {
+        size_t index = 0;
+        while (index < palette.size() &&
+               (palette[index].r != c.r || palette[index].g != c.g || palette[index].b != c.b)) {
+            ++index;
+        }
+        if (index == palette.size()) {
+            palette.push_back(c);
+        }
+        p[0] = static_cast<unsigned char>(index);
+    }
+}
+
+// The 16-bit masks, or the 8-bit palette as blue, green, red and a zero.
+std::vector<unsigned char> colourTable(int bits, const std::vector<TestRgb>& palette) {
+    std::vector<unsigned char> table(bits == 8 ? 256 * 4 : bits == 16 ? 3 * 4 : 0, 0);
+    if (bits == 16) {
+        put32(&table[0], 0xf800);
+        put32(&table[4], 0x07e0);
+        put32(&table[8], 0x001f);
+    }
+    for (size_t i = 0; bits == 8 && i < palette.size() && i < 256; ++i) {
+        table[i * 4] = palette[i].b;
+        table[i * 4 + 1] = palette[i].g;
+        table[i * 4 + 2] = palette[i].r;
+    }
+    return table;
+}
+
 }  // namespace
 
-bool TestPicture::write(const std::string& path, bool disguised) const {
+bool TestPicture::write(const std::string& path, bool disguised, int bits) const {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    const unsigned rowBytes = (static_cast<unsigned>(width_) * 3 + 3) & ~3u;
+    const unsigned rowBytes = (static_cast<unsigned>(width_) * bits / 8 + 3) & ~3u;
+    std::vector<unsigned char> pixels(rowBytes * height_, 0);
+    std::vector<TestRgb> palette;
+    for (int y = height_ - 1; y >= 0; --y) {
+        unsigned char* row = &pixels[rowBytes * (height_ - 1 - y)];
+        for (int x = 0; x < width_; ++x) {
+            encodePixel(at(x, y), bits, palette, row + x * bits / 8);
+        }
+    }
+    const std::vector<unsigned char> table = colourTable(bits, palette);
+    const unsigned offset = 54 + static_cast<unsigned>(table.size());
     unsigned char header[54] = {};
     header[0] = 'B';
     header[1] = 'M';
-    put32(header + 2, 54 + rowBytes * height_);
-    put32(header + 10, 54);
+    put32(header + 2, offset + static_cast<unsigned>(pixels.size()));
+    put32(header + 10, offset);
     put32(header + 14, 40);
     put32(header + 18, static_cast<unsigned>(width_));
     put32(header + 22, static_cast<unsigned>(height_));
     header[26] = 1;
-    header[28] = 24;
+    header[28] = static_cast<unsigned char>(bits);
+    header[30] = bits == 16 ? 3 : 0;  // the masks follow the header
     if (disguised) {
         header[0] = header[1] = header[2] = header[3] = '0';
     }
@@ -54,18 +103,9 @@ bool TestPicture::write(const std::string& path, bool disguised) const {
         return false;
     }
     std::fwrite(header, 1, sizeof header, f);
-    std::vector<unsigned char> row(rowBytes, 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-        for (int x = 0; x < width_; ++x) {
-            const TestRgb c = at(x, y);
-            row[x * 3] = c.b;
-            row[x * 3 + 1] = c.g;
-            row[x * 3 + 2] = c.r;
-        }
-        std::fwrite(row.data(), 1, rowBytes, f);
-    }
-    std::fclose(f);
-    return true;
+    std::fwrite(table.data(), 1, table.size(), f);
+    const bool written = std::fwrite(pixels.data(), 1, pixels.size(), f) == pixels.size();
+    return std::fclose(f) == 0 && written;
 }
 
 bool writeSolidPicture(const std::string& path, int width, int height, TestRgb c) {

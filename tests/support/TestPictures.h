@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// Small pictures made by the tests themselves, written as 24-bit BMP files.
+// Small pictures made by the tests themselves, written as BMP files.
 struct TestRgb {
     std::uint8_t r;
     std::uint8_t g;
@@ -24,7 +24,9 @@ class TestPicture {
     int height() const { return height_; }
 
     // disguised writes "0000" in place of the "BM" signature and size bytes.
-    bool write(const std::string& path, bool disguised = true) const;
+    // bits is 24, 16 (5-6-5, with its masks) or 8 (a palette of the picture's
+    // colours in the order they first appear; at most 256 of them).
+    bool write(const std::string& path, bool disguised = true, int bits = 24) const;
 
   private:
     int width_;

@@ -35,54 +35,11 @@ void setPermissions(const std::string& folder, fs::perms files, fs::perms folder
     }
 }
 
-// A picture of a red frame 4 pixels wide round a solid middle of colour
-// (40, 200, 90), as an uncompressed BMP of 8 (with a palette) or 16 bits
-// (5-6-5) per pixel, disguised.
+// A red frame 4 pixels wide round a solid middle, disguised.
 bool writeFramedPicture(const std::string& path, int bits, int width, int height) {
-    const int rowBytes = ((width * bits / 8) + 3) & ~3;
-    const int paletteBytes = bits == 8 ? 256 * 4 : 3 * 4;
-    const int offset = 54 + paletteBytes;
-    std::vector<unsigned char> file(static_cast<size_t>(offset + rowBytes * height), 0);
-    const auto put32 = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; ++i) {
-            file[at + i] = static_cast<unsigned char>(v >> (8 * i));
-        }
-    };
-    file[0] = file[1] = file[2] = file[3] = '0';
-    put32(10, static_cast<unsigned>(offset));
-    put32(14, 40);
-    put32(18, static_cast<unsigned>(width));
-    put32(22, static_cast<unsigned>(height));
-    file[26] = 1;
-    file[28] = static_cast<unsigned char>(bits);
-    put32(30, bits == 8 ? 0 : 3);  // 16 bits: the masks follow the header
-    if (bits == 8) {
-        put32(54, 0x00ff0000);  // index 0: pure red
-        put32(58, 0x0028c85a);  // index 1: (40, 200, 90)
-    } else {
-        put32(54, 0xf800);
-        put32(58, 0x07e0);
-        put32(62, 0x001f);
-    }
-    // (40, 200, 90) in 5-6-5, which reads back as the same colour.
-    const unsigned green565 = (40u >> 3) << 11 | (200u >> 2) << 5 | (90u >> 3);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const bool middle = x >= 4 && y >= 4 && x < width - 4 && y < height - 4;
-            unsigned char* p = &file[static_cast<size_t>(offset + y * rowBytes + x * bits / 8)];
-            if (bits == 8) {
-                p[0] = middle ? 1 : 0;
-            } else {
-                const unsigned v = middle ? green565 : 0xf800;
-                p[0] = static_cast<unsigned char>(v);
-                p[1] = static_cast<unsigned char>(v >> 8);
-            }
-        }
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
+    TestPicture picture(width, height, kTransparent);
+    picture.fillRect(4, 4, width - 8, height - 8, kSolid);
+    return picture.write(path, true, bits);
 }
 
 class FaultsTest : public WholeGameFixture {
