@@ -102,9 +102,10 @@ bool TestPicture::write(const std::string& path, bool disguised, int bits) const
     if (!f) {
         return false;
     }
-    std::fwrite(header, 1, sizeof header, f);
-    std::fwrite(table.data(), 1, table.size(), f);
-    const bool written = std::fwrite(pixels.data(), 1, pixels.size(), f) == pixels.size();
+    std::vector<unsigned char> file(header, header + sizeof header);
+    file.insert(file.end(), table.begin(), table.end());
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    const bool written = std::fwrite(file.data(), 1, file.size(), f) == file.size();
     return std::fclose(f) == 0 && written;
 }
 
